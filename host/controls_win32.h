@@ -1,0 +1,22 @@
+#pragma once
+// The control kinds of the toolkit, each a window class of its own.
+#include <windows.h>
+
+#include "host/form.h"
+
+namespace host {
+
+void registerControlClasses();
+
+// Creates the control as a child of `parent`; none for kinds without a window. The spec must
+// outlive the control.
+HWND createControl(const ControlSpec& spec, HWND parent, int id);
+
+// Window class registration shared by the kinds: a Unicode class with the given procedure.
+void registerClass(const wchar_t* name, WNDPROC procedure, UINT style = CS_DBLCLKS);
+
+// The spec a control was created with (its creation parameter, kept as window data).
+const ControlSpec* controlSpec(HWND control);
+void keepControlSpec(HWND control, LPARAM createParams);
+
+}  // namespace host

@@ -1,0 +1,73 @@
+#include "host/control_kinds_win32.h"
+#include "host/controls_win32.h"
+#include "host/painting_win32.h"
+#include "host/pictures_win32.h"
+
+namespace host {
+
+namespace {
+
+constexpr const wchar_t* transparentClass = L"JcTransparentLabel";
+constexpr const wchar_t* opaqueClass = L"JcLabel";
+
+// A transparent label shows whatever lies beneath it; printed into a sibling's picture it adds only
+// its text, since that picture already holds what lies beneath. An opaque label shows its background
+// colour and picture.
+template <bool Transparent>
+void paintLabel(HWND label, HDC dc, bool printing) {
+  RECT box{};
+  GetClientRect(label, &box);
+  if constexpr (Transparent) {
+    if (!printing) paintBeneath(label, dc);
+  } else {
+    const ControlSpec* spec = controlSpec(label);
+    fillColour(dc, box, spec->background);
+    drawPicture(dc, box, spec->picture, DisplayMode::TopLeft);
+  }
+  drawControlText(label, dc);
+}
+
+template <bool Transparent>
+LRESULT CALLBACK procedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCREATE:
+      keepControlSpec(label, lParam);
+      break;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(label, &paint);
+      paintBuffered(label, dc, [label](HDC surface, const RECT&) { paintLabel<Transparent>(label, surface, false); });
+      EndPaint(label, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      paintLabel<Transparent>(label, reinterpret_cast<HDC>(wParam), true);
+      return 0;
+    case WM_SETTEXT: {
+      const LRESULT result = DefWindowProcW(label, message, wParam, lParam);
+      InvalidateRect(label, nullptr, FALSE);
+      return result;
+    }
+    case WM_LBUTTONDOWN:
+      if (const ControlSpec* spec = controlSpec(label); spec && spec->leftPressed) spec->leftPressed();
+      return 0;
+  }
+  return DefWindowProcW(label, message, wParam, lParam);
+}
+
+}  // namespace
+
+void registerLabelClasses() {
+  registerClass(transparentClass, procedure<true>);
+  registerClass(opaqueClass, procedure<false>);
+}
+
+HWND createTransparentLabel(const ControlSpec& spec, HWND parent, int id) {
+  return createChild(transparentClass, spec, parent, id);
+}
+
+HWND createLabel(const ControlSpec& spec, HWND parent, int id) { return createChild(opaqueClass, spec, parent, id); }
+
+}  // namespace host

@@ -1,0 +1,54 @@
+#include "host/control_kinds_win32.h"
+#include "host/controls_win32.h"
+#include "host/drag_win32.h"
+#include "host/painting_win32.h"
+#include "host/pictures_win32.h"
+
+namespace host {
+
+namespace {
+
+constexpr const wchar_t* className = L"JcPictureBox";
+
+void paintBox(HWND box, HDC dc) {
+  const ControlSpec* spec = controlSpec(box);
+  RECT area{};
+  GetClientRect(box, &area);
+  fillColour(dc, area, spec->background);
+  drawPicture(dc, area, spec->picture, spec->display);
+}
+
+LRESULT CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCREATE:
+      keepControlSpec(box, lParam);
+      break;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(box, &paint);
+      paintBuffered(box, dc, [box](HDC surface, const RECT&) { paintBox(box, surface); });
+      EndPaint(box, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      paintBox(box, reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_LBUTTONDOWN:
+      dragFromAnywhere(box);
+      return 0;
+  }
+  return DefWindowProcW(box, message, wParam, lParam);
+}
+
+}  // namespace
+
+void registerPictureBoxClass() { registerClass(className, procedure); }
+
+HWND createPictureBox(const ControlSpec& spec, HWND parent, int id) {
+  // A container: its own controls are not painted over.
+  return createChild(className, spec, parent, id, WS_CLIPCHILDREN);
+}
+
+}  // namespace host
