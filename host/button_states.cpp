@@ -2,7 +2,10 @@
 
 namespace host {
 
-void ButtonStates::pointerMoved(bool inside) {
+void ButtonStates::pointerMoved(int x, int y, bool inside) {
+  if (x == x_ && y == y_ && over_ == inside) return;
+  x_ = x;
+  y_ = y;
   over_ = inside;
   restAfterClick_ = false;
 }
@@ -15,8 +18,10 @@ void ButtonStates::leftDown() {
   restAfterClick_ = false;
 }
 
-bool ButtonStates::leftUp(bool inside) {
+bool ButtonStates::leftUp(int x, int y, bool inside) {
   const bool clicked = held_ && inside;
+  x_ = x;
+  y_ = y;
   held_ = false;
   over_ = inside;
   restAfterClick_ = clicked;

@@ -8,9 +8,11 @@ bool dragFromAnywhere(HWND pressed) {
   HWND top = GetAncestor(pressed, GA_ROOT);
   const Window* window = windowOf(top);
   if (!window || !window->form().dragAnywhere) return false;
-  // As if the caption had been grabbed: the system runs its move loop.
+  // As if the caption had been grabbed where the button went down: the system runs its move loop
+  // from that point.
+  const DWORD pressedAt = GetMessagePos();
   ReleaseCapture();
-  SendMessageW(top, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+  SendMessageW(top, WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(pressedAt));
   return true;
 }
 

@@ -19,11 +19,12 @@ struct ButtonData {
 
 ButtonData* dataOf(HWND button) { return reinterpret_cast<ButtonData*>(GetWindowLongPtrW(button, GWLP_USERDATA)); }
 
+POINT pointOf(LPARAM lParam) { return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
+
 bool pointerInside(HWND button, LPARAM lParam) {
   RECT box{};
   GetClientRect(button, &box);
-  const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-  return PtInRect(&box, point) != FALSE;
+  return PtInRect(&box, pointOf(lParam)) != FALSE;
 }
 
 // Black, then the state's image at its natural size at the top-left.
@@ -73,7 +74,8 @@ LRESULT CALLBACK procedure(HWND button, UINT message, WPARAM wParam, LPARAM lPar
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, button, 0};
         data->trackingLeave = TrackMouseEvent(&track) != FALSE;
       }
-      data->states.pointerMoved(GetCapture() != button || pointerInside(button, lParam));
+      data->states.pointerMoved(pointOf(lParam).x, pointOf(lParam).y,
+                                GetCapture() != button || pointerInside(button, lParam));
       repaint(button);
       return 0;
     case WM_MOUSELEAVE:
@@ -87,7 +89,7 @@ LRESULT CALLBACK procedure(HWND button, UINT message, WPARAM wParam, LPARAM lPar
       repaint(button);
       return 0;
     case WM_LBUTTONUP: {
-      const bool clicked = data->states.leftUp(pointerInside(button, lParam));
+      const bool clicked = data->states.leftUp(pointOf(lParam).x, pointOf(lParam).y, pointerInside(button, lParam));
       if (GetCapture() == button) ReleaseCapture();
       repaint(button);
       // Last: the handler may close the window this button is on.

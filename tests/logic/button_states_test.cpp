@@ -10,14 +10,17 @@ using host::ButtonStates;
 TEST(ButtonStates, HoverPressAndClick) {
   ButtonStates button;
   EXPECT_EQ(button.image(), ButtonImage::Normal);
-  button.pointerMoved(true);
+  button.pointerMoved(3, 3, true);
   EXPECT_EQ(button.image(), ButtonImage::Hover);
   button.leftDown();
   EXPECT_EQ(button.image(), ButtonImage::Pressed);
-  EXPECT_TRUE(button.leftUp(true));
-  // After a click: the normal image until the pointer moves again.
+  EXPECT_TRUE(button.leftUp(4, 4, true));
+  // After a click: the normal image until the pointer moves again; a notice at the same place is
+  // no move.
   EXPECT_EQ(button.image(), ButtonImage::Normal);
-  button.pointerMoved(true);
+  button.pointerMoved(4, 4, true);
+  EXPECT_EQ(button.image(), ButtonImage::Normal);
+  button.pointerMoved(5, 4, true);
   EXPECT_EQ(button.image(), ButtonImage::Hover);
   button.pointerLeft();
   EXPECT_EQ(button.image(), ButtonImage::Normal);
@@ -26,19 +29,19 @@ TEST(ButtonStates, HoverPressAndClick) {
 TEST(ButtonStates, ReleaseAwayFromTheButtonIsNoClick) {
   ButtonStates button;
   button.leftDown();
-  button.pointerMoved(false);  // dragged off while held
+  button.pointerMoved(20, 3, false);  // dragged off while held
   EXPECT_EQ(button.image(), ButtonImage::Normal);
-  button.pointerMoved(true);  // and back on
+  button.pointerMoved(3, 3, true);  // and back on
   EXPECT_EQ(button.image(), ButtonImage::Pressed);
-  button.pointerMoved(false);
-  EXPECT_FALSE(button.leftUp(false));
+  button.pointerMoved(20, 3, false);
+  EXPECT_FALSE(button.leftUp(20, 3, false));
   EXPECT_EQ(button.image(), ButtonImage::Normal);
 }
 
 TEST(ButtonStates, ReleaseWithoutPressIsNoClick) {
   ButtonStates button;
-  button.pointerMoved(true);
-  EXPECT_FALSE(button.leftUp(true));
+  button.pointerMoved(3, 3, true);
+  EXPECT_FALSE(button.leftUp(3, 3, true));
 }
 
 TEST(ButtonStates, LostCaptureEndsThePress) {
@@ -46,7 +49,7 @@ TEST(ButtonStates, LostCaptureEndsThePress) {
   button.leftDown();
   button.captureLost();
   EXPECT_EQ(button.image(), ButtonImage::Normal);
-  EXPECT_FALSE(button.leftUp(true));
+  EXPECT_FALSE(button.leftUp(3, 3, true));
 }
 
 TEST(ImageFor, MissingStatesFallBackToNormal) {

@@ -1,0 +1,67 @@
+#pragma once
+// What the in-process tests under Wine share: pumping messages, real mouse and key input, pixels,
+// message boxes seen from another thread, and the paths the test bench hands over.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace wtest {
+
+// Pumps this thread's messages the way the programs do until `done` holds or the time is up.
+bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+void pumpFor(DWORD milliseconds);
+
+// Input through the system's queue, at screen coordinates.
+void mouseMove(POINT screen);
+void mouseButton(bool down);
+void click(POINT screen);
+void key(WORD virtualKey);
+
+POINT screenPoint(HWND window, int x, int y);  // a client point of the window on the screen
+RECT screenRect(HWND window);
+COLORREF pixel(HWND window, int x, int y);  // from the window's client area as painted
+std::wstring windowText(HWND window);
+
+// The n-th child of `parent` in stacking order (0 is the top), none past the last.
+HWND childAt(HWND parent, int index);
+
+// An environment variable handed over by the bench, or empty.
+std::string environment(const char* name);
+// A Unix path of the bench as a Windows path (Wine's drive Z:).
+std::wstring windowsPath(const std::string& unixPath);
+
+// Waits on its own thread for a message box of this process, notes what it shows and presses
+// a button by its identifier (IDOK, IDYES ...).
+class MessageBoxWatcher {
+ public:
+  // `watched`: a window whose state while the box is up is noted (a task-modal box disables the
+  // thread's windows).
+  explicit MessageBoxWatcher(int buttonToPress, HWND watched = nullptr);
+  ~MessageBoxWatcher();
+  MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+  MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+  bool seen() const { return box_ != nullptr; }
+  std::wstring title() const { return title_; }
+  std::wstring text() const { return text_; }
+  DWORD exStyle() const { return exStyle_; }
+  HWND owner() const { return owner_; }
+  bool watchedWasDisabled() const { return watchedDisabled_; }
+  void join();
+
+ private:
+  void run(int buttonToPress);
+
+  HWND watched_;
+  HWND box_ = nullptr;
+  HWND owner_ = nullptr;
+  std::wstring title_;
+  std::wstring text_;
+  DWORD exStyle_ = 0;
+  bool watchedDisabled_ = false;
+  std::thread thread_;
+};
+
+}  // namespace wtest
