@@ -64,6 +64,12 @@ def curl(url, *args, ca):
         return Response(proc.returncode, read(head, "latin-1"), read(body), elapsed, proc.stderr)
 
 
+def curl_together(urls, user_agent, ca):
+    """Fetches urls in one curl run, which reuses its connection where the server allows."""
+    subprocess.run(["curl", "-sS", "--max-time", str(CURL_SECONDS), "--cacert", ca, "-A", user_agent,
+                    *["-o", os.devnull] * len(urls), *urls], timeout=CURL_SECONDS + 5, check=False)
+
+
 def read(path, encoding=None):
     try:
         with open(path, "rb") as f:
@@ -89,10 +95,13 @@ def wait_log(path, match, count=1, seconds=5):
 
 
 def raw_request(port, ca, request):
-    """Sends bytes exactly as given over TLS and returns everything the server answers."""
+    """Sends bytes exactly as given over TLS and returns everything the server answers.
+
+    Strict about the end: a close without TLS close_notify raises ssl.SSLEOFError.
+    """
     ctx = ssl.create_default_context(cafile=ca)
     with socket.create_connection(("127.0.0.1", port), timeout=CURL_SECONDS) as sock:
-        with ctx.wrap_socket(sock, server_hostname="localhost") as tls:
+        with ctx.wrap_socket(sock, server_hostname="localhost", suppress_ragged_eofs=False) as tls:
             tls.sendall(request)
             chunks = []
             while chunk := tls.recv(65536):

@@ -1,6 +1,7 @@
 #include "tests/win32/support/wine_test.h"
 
 #include <cstdlib>
+#include <fstream>
 
 #include "host/message_loop_win32.h"
 
@@ -22,21 +23,29 @@ void pumpFor(DWORD milliseconds) {
   pumpUntil([&] { return GetTickCount() - start >= milliseconds; }, milliseconds + 1000);
 }
 
-void mouseMove(POINT screen) {
+namespace {
+
+POINT pointer{0, 0};
+
+// Every event carries the pointer's place: a button event alone may be taken where the X pointer
+// last was rather than where the last injected move put it.
+void sendMouse(DWORD flags) {
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  input.mi.dx = MulDiv(pointer.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(pointer.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
   SendInput(1, &input, sizeof input);
 }
 
-void mouseButton(bool down) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &input, sizeof input);
+}  // namespace
+
+void mouseMove(POINT screen) {
+  pointer = screen;
+  sendMouse(0);
 }
+
+void mouseButton(bool down) { sendMouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP); }
 
 void click(POINT screen) {
   mouseMove(screen);
@@ -106,6 +115,46 @@ MessageBoxWatcher::~MessageBoxWatcher() { join(); }
 
 void MessageBoxWatcher::join() {
   if (thread_.joinable()) thread_.join();
+}
+
+std::wstring hostFile(const std::string& relativePath) {
+  return windowsPath(environment("UPDATEHOST_ROOT") + "/" + relativePath);
+}
+
+namespace {
+
+void writeFile(const std::wstring& path, const std::string& bytes) {
+  std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Makes every missing folder of a file's path.
+void makeFoldersFor(const std::wstring& path) {
+  for (std::size_t slash = path.find(L'\\', 3); slash != std::wstring::npos; slash = path.find(L'\\', slash + 1)) {
+    CreateDirectoryW(path.substr(0, slash).c_str(), nullptr);
+  }
+}
+
+}  // namespace
+
+void writeHostFile(const std::string& relativePath, const std::string& bytes) {
+  const std::wstring path = hostFile(relativePath);
+  makeFoldersFor(path);
+  writeFile(path, bytes);
+}
+
+void writeFaultRules(const std::string& json) {
+  const std::wstring rules = windowsPath(environment("UPDATEHOST_RULES"));
+  const std::wstring fresh = rules + L".new";
+  writeFile(fresh, json);
+  MoveFileExW(fresh.c_str(), rules.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+std::vector<std::string> logLines(const char* logVariable) {
+  std::ifstream file(windowsPath(environment(logVariable)).c_str(), std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);) lines.push_back(line);
+  return lines;
 }
 
 namespace {

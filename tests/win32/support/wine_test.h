@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace wtest {
 
@@ -31,6 +32,13 @@ HWND childAt(HWND parent, int index);
 std::string environment(const char* name);
 // A Unix path of the bench as a Windows path (Wine's drive Z:).
 std::wstring windowsPath(const std::string& unixPath);
+
+// The update host the bench started (updatehost/serve): its document root, its fault rules and its
+// request logs, one JSON object a line.
+std::wstring hostFile(const std::string& relativePath);  // a path under the document root
+void writeHostFile(const std::string& relativePath, const std::string& bytes);
+void writeFaultRules(const std::string& json);  // replaced at once, as the server expects
+std::vector<std::string> logLines(const char* logVariable);
 
 // Waits on its own thread for a message box of this process, notes what it shows and presses
 // a button by its identifier (IDOK, IDYES ...).
