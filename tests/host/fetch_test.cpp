@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "host/services.h"
-#include "tests/win32/support/wine_test.h"
+#include "tests/support/wine_test.h"
 
 namespace {
 

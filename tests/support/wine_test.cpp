@@ -1,4 +1,4 @@
-#include "tests/win32/support/wine_test.h"
+#include "tests/support/wine_test.h"
 
 #include <cstdlib>
 #include <fstream>

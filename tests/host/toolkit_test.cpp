@@ -9,7 +9,7 @@
 #include "host/browser_win32.h"
 #include "host/services.h"
 #include "host/wide_win32.h"
-#include "tests/win32/support/wine_test.h"
+#include "tests/support/wine_test.h"
 
 namespace {
 

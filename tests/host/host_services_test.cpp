@@ -7,7 +7,7 @@
 
 #include "host/services.h"
 #include "host/wide_win32.h"
-#include "tests/win32/support/wine_test.h"
+#include "tests/support/wine_test.h"
 
 namespace {
 
