@@ -3,10 +3,10 @@
 #include <windows.h>
 #include <wincodec.h>
 
-#include <algorithm>
 #include <map>
 
 #include "host/com_win32.h"
+#include "host/picture_layout.h"
 #include "host/unique_win32.h"
 
 namespace host {
@@ -31,7 +31,7 @@ UniqueBitmap decode(ResourceId id) {
       FAILED(stream->InitializeFromMemory(data, SizeofResource(nullptr, found))) ||
       FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnLoad, decoder.put())) ||
       FAILED(decoder->GetFrame(0, frame.put())) || FAILED(factory->CreateFormatConverter(converter.put())) ||
-      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+      FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0,
                                    WICBitmapPaletteTypeCustom)) ||
       FAILED(converter->GetSize(&width, &height))) {
     return {};
@@ -41,6 +41,7 @@ UniqueBitmap decode(ResourceId id) {
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = static_cast<LONG>(width);
   info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, as WIC delivers rows
+  // Premultiplied alpha, so an icon's transparent corners show what lies beneath.
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
@@ -95,30 +96,10 @@ void drawPicture(HDC dc, const RECT& box, ResourceId id, DisplayMode mode) {
   const SIZE size = pictureSize(bitmap);
   UniqueMemoryDc source(CreateCompatibleDC(dc));
   Selection selected(source.get(), bitmap);
-  const int boxWidth = box.right - box.left;
-  const int boxHeight = box.bottom - box.top;
-  switch (mode) {
-    case DisplayMode::TopLeft:
-      BitBlt(dc, box.left, box.top, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
-      break;
-    case DisplayMode::Stretched:
-      SetStretchBltMode(dc, COLORONCOLOR);
-      StretchBlt(dc, box.left, box.top, boxWidth, boxHeight, source.get(), 0, 0, size.cx, size.cy, SRCCOPY);
-      break;
-    case DisplayMode::Centred: {
-      // Natural size when it fits, else scaled down keeping the aspect ratio.
-      double scale = 1.0;
-      if (size.cx > boxWidth || size.cy > boxHeight) {
-        scale = std::min(static_cast<double>(boxWidth) / size.cx, static_cast<double>(boxHeight) / size.cy);
-      }
-      const int width = static_cast<int>(size.cx * scale);
-      const int height = static_cast<int>(size.cy * scale);
-      SetStretchBltMode(dc, HALFTONE);
-      StretchBlt(dc, box.left + (boxWidth - width) / 2, box.top + (boxHeight - height) / 2, width, height,
-                 source.get(), 0, 0, size.cx, size.cy, SRCCOPY);
-      break;
-    }
-  }
+  const Place place =
+      pictureLayout({box.left, box.top, box.right - box.left, box.bottom - box.top}, size.cx, size.cy, mode);
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc, place.left, place.top, place.width, place.height, source.get(), 0, 0, size.cx, size.cy, blend);
 }
 
 }  // namespace host
