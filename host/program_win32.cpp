@@ -40,8 +40,6 @@ void endProgram(int exitCode) {
   ExitProcess(static_cast<UINT>(exitCode));
 }
 
-void fatalExit() { ExitProcess(static_cast<UINT>(-1)); }
-
 Text runDirectory() {
   std::wstring path(32768, L'\0');
   path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "host/fatal.h"
 #include "host/text.h"
 #include "host/window.h"
 
@@ -13,7 +14,6 @@ namespace host {
 void initialise();                        // the program's folder becomes the current directory
 void registerShutdown(void (*routine)());  // run once by every orderly end
 [[noreturn]] void endProgram(int exitCode);
-[[noreturn]] void fatalExit();  // an internal consistency failure: exit code -1, no shutdown routine
 
 // Windows.
 bool loadWindow(Window& window);
