@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
 
 #include "host/browser_win32.h"
 #include "host/services.h"
 #include "host/wide_win32.h"
+#include "tests/support/programs.h"
 #include "tests/support/wine_test.h"
 
 namespace {
@@ -18,7 +18,8 @@ using host::ControlSpec;
 using host::FormSpec;
 using host::Window;
 
-constexpr host::ResourceId normalGif = 101, hoverGif = 102, pressedGif = 103, yellowJpeg = 104, panelBmp = 105;
+constexpr host::ResourceId normalGif = 101, hoverGif = 102, pressedGif = 103, yellowJpeg = 104, panelBmp = 105,
+                           orangeIcon = 106;
 constexpr COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0), blue = RGB(0, 0, 255), panel = RGB(30, 30, 30);
 
 std::string events;
@@ -91,12 +92,6 @@ ControlSpec label(const char* name, host::Place place, const char* text) {
                      .leftPressed = onPressed};
 }
 
-RECT relativeRect(HWND control) {
-  RECT box = wtest::screenRect(control);
-  MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&box), 2);
-  return box;
-}
-
 TEST_F(Toolkit, LoadCentresTheWindowAndStacksControlsAsListed) {
   FormSpec form = plainForm();
   // A child listed before its parent box, as some forms have it.
@@ -115,10 +110,18 @@ TEST_F(Toolkit, LoadCentresTheWindowAndStacksControlsAsListed) {
   EXPECT_EQ(wtest::childAt(window.handle(), 1), window.control("box"));
   EXPECT_EQ(wtest::childAt(window.handle(), 2), nullptr);
   EXPECT_EQ(GetParent(window.control("b")), window.control("box"));
-  const RECT b = relativeRect(window.control("b"));
+  const RECT b = wtest::rectInParent(window.control("b"));
   EXPECT_EQ(b.left, 5);
   EXPECT_EQ(b.top, 6);
   EXPECT_EQ(b.right - b.left, 14);
+}
+
+TEST_F(Toolkit, TheFormsIconIsTheWindowsIcon) {
+  FormSpec form = plainForm();
+  form.icon = orangeIcon;
+  Window& window = open(form);
+  EXPECT_NE(SendMessageW(window.handle(), WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_EQ(SendMessageW(open(plainForm()).handle(), WM_GETICON, ICON_BIG, 0), 0);
 }
 
 TEST_F(Toolkit, LoadRaisesCreatedThenSizeChangedBeforeItReturns) {
@@ -236,24 +239,6 @@ TEST_F(Toolkit, OpaqueLabelShowsItsOwnBackgroundPicture) {
   EXPECT_LE(GetBValue(corner), 10);
 }
 
-// Drags with real input from another thread: the system's move loop runs inside this thread.
-void drag(POINT from, int dx, int dy) {
-  std::thread mouse([=] {
-    wtest::mouseMove(from);
-    Sleep(100);
-    wtest::mouseButton(true);
-    Sleep(100);
-    for (int step = 1; step <= 4; ++step) {
-      wtest::mouseMove({from.x + dx * step / 4, from.y + dy * step / 4});
-      Sleep(50);
-    }
-    wtest::mouseButton(false);
-  });
-  wtest::pumpFor(800);
-  mouse.join();
-  wtest::pumpFor(100);
-}
-
 TEST_F(Toolkit, DraggingAPictureBoxMovesTheWindowDraggingALabelDoesNot) {
   FormSpec form = plainForm();
   form.dragAnywhere = true;
@@ -261,12 +246,12 @@ TEST_F(Toolkit, DraggingAPictureBoxMovesTheWindowDraggingALabelDoesNot) {
   Window& window = open(form);
   const RECT before = wtest::screenRect(window.handle());
 
-  drag(wtest::screenPoint(window.control("a"), 5, 5), 40, 30);
+  wtest::drag(wtest::screenPoint(window.control("a"), 5, 5), 40, 30);
   RECT after = wtest::screenRect(window.handle());
   EXPECT_EQ(after.left, before.left);
   EXPECT_EQ(after.top, before.top);
 
-  drag(wtest::screenPoint(window.control("box"), 100, 100), 40, 30);
+  wtest::drag(wtest::screenPoint(window.control("box"), 100, 100), 40, 30);
   after = wtest::screenRect(window.handle());
   EXPECT_EQ(after.left, before.left + 40);
   EXPECT_EQ(after.top, before.top + 30);
@@ -277,7 +262,7 @@ TEST_F(Toolkit, DraggingIsOffUnlessTheFormAllowsIt) {
   form.controls = {pictureBox("box", {0, 0, 400, 300})};
   Window& window = open(form);
   const RECT before = wtest::screenRect(window.handle());
-  drag(wtest::screenPoint(window.control("box"), 100, 100), 40, 30);
+  wtest::drag(wtest::screenPoint(window.control("box"), 100, 100), 40, 30);
   EXPECT_EQ(wtest::screenRect(window.handle()).left, before.left);
 }
 

@@ -65,6 +65,23 @@ void key(WORD virtualKey) {
   SendInput(2, inputs, sizeof inputs[0]);
 }
 
+void drag(POINT from, int dx, int dy) {
+  std::thread mouse([=] {
+    mouseMove(from);
+    Sleep(100);
+    mouseButton(true);
+    Sleep(100);
+    for (int step = 1; step <= 4; ++step) {
+      mouseMove({from.x + dx * step / 4, from.y + dy * step / 4});
+      Sleep(50);
+    }
+    mouseButton(false);
+  });
+  pumpFor(800);
+  mouse.join();
+  pumpFor(200);
+}
+
 POINT screenPoint(HWND window, int x, int y) {
   POINT point{x, y};
   ClientToScreen(window, &point);

@@ -19,6 +19,9 @@ void mouseMove(POINT screen);
 void mouseButton(bool down);
 void click(POINT screen);
 void key(WORD virtualKey);
+// Presses at `from`, moves by (dx, dy) and releases, from another thread while this one pumps (a
+// window move runs the system's loop inside this thread).
+void drag(POINT from, int dx, int dy);
 
 POINT screenPoint(HWND window, int x, int y);  // a client point of the window on the screen
 RECT screenRect(HWND window);

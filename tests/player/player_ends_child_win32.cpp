@@ -1,0 +1,68 @@
+// Runs the player's own start-up in this process and notes every run of its shutdown, so a test can
+// see how each way of ending goes.
+//   player_ends MODE MARKER
+//     no-window     the main window cannot be created
+//     last-window   the main window is closed once it shows
+// The shutdown appends "x" to MARKER when it found everything released, "!" otherwise.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <thread>
+
+#include "player/globals_win32.h"
+#include "player/startup_win32.h"
+
+namespace {
+
+std::wstring marker;
+
+void noteShutdown() {
+  shutDown();
+  const bool released = probeText.empty() && localVersion.empty() && remoteVersion.empty() && !anchorRecords &&
+                        !parentRecords;
+  HANDLE file = CreateFileW(marker.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, released ? "x" : "!", 1, &written, nullptr);
+  CloseHandle(file);
+}
+
+LRESULT CALLBACK refuseForms(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    wchar_t name[16] = {};
+    GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16);
+    if (lstrcmpW(name, L"JcForm") == 0) return 1;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void closeMainWindowOnceShown() {
+  std::thread([] {
+    for (int tries = 0; tries < 500; ++tries) {
+      HWND window = FindWindowW(L"JcForm", nullptr);
+      if (window && IsWindowVisible(window)) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return;
+      }
+      Sleep(20);
+    }
+  }).detach();
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (count != 3) return 2;
+  const std::wstring mode = arguments[1];
+  marker = arguments[2];
+  if (mode == L"no-window") {
+    SetWindowsHookExW(WH_CBT, refuseForms, nullptr, GetCurrentThreadId());
+  } else if (mode == L"last-window") {
+    closeMainWindowOnceShown();
+  } else {
+    return 2;
+  }
+  startPlayer(noteShutdown);
+}

@@ -1,0 +1,44 @@
+// Each way the player ends, seen from outside: the exit code, and how often its shutdown ran.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "tests/support/programs.h"
+#include "tests/support/wine_test.h"
+
+namespace {
+
+struct End {
+  const wchar_t* mode;
+  DWORD exitCode;
+  const char* shutdowns;  // one "x" per run that found everything released
+};
+
+std::string readAll(const std::wstring& path) {
+  std::ifstream file(path.c_str(), std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+TEST(PlayerEnds, ShutdownRunsOnceOnEveryOrderlyEndAndNeverOnAFatalOne) {
+  wtest::writeHostFile("svn/wiki/down/banben.txt", "2.0");
+  wtest::writeHostFile("svn/wiki/down/ceshi.txt", "网络连接正常");
+  const End ends[] = {
+      {L"no-window", 0xFFFFFFFF, ""},
+      {L"last-window", 0, "x"},
+  };
+  for (const End& end : ends) {
+    const std::wstring folder = wtest::freshFolder(L"player_ends");
+    const std::wstring marker = folder + L"\\shutdowns.txt";
+    wtest::RunningProgram child(wtest::installProgram(L"player_ends.exe", folder), std::wstring(end.mode) + L" \"" +
+                                                                                      marker + L"\"");
+    EXPECT_EQ(child.waitForExit(), end.exitCode) << end.mode;
+    EXPECT_EQ(readAll(marker), end.shutdowns) << end.mode;
+  }
+}
+
+}  // namespace
