@@ -1,9 +1,36 @@
 #include "host/services.h"
+#include "player/embedded_updater_win32.h"
+#include "player/globals_win32.h"
 #include "player/main_window_win32.h"
+#include "player/site.h"
+#include "player/startup_check.h"
+
+#include "build_config.h"
 
 void onMainWindowCreated() {
   // 1. The system-menu relay comes with the window skinning.
   // 2. So does the anchoring of the title strip's button box.
-  // 3 to 10. The start-up check: for now the window is simply shown.
-  host::setProperty(mainWindow, "", host::Property::Visible, 1);
+
+  host::setProperty(mainWindow, "版本标签", host::Property::Text, host::bytesToText(host::fetchUrl(versionFileUrl)));
+
+  probeText = host::bytesToText(host::fetchUrl(testFileUrl));
+  if (!probePassed(probeText)) {
+    host::messageBox("网络连接失败,请检查网络，退出从新开启播放器", 64, "链接服务器失败");
+    host::endProgram(0);
+  }
+
+  localVersion = build::playerVersion;
+  // A fetch of its own: the label's body is not reused.
+  remoteVersion = host::bytesToText(host::fetchUrl(versionFileUrl));
+  if (versionsAgree(localVersion, remoteVersion)) {
+    host::setProperty(mainWindow, "", host::Property::Visible, 1);
+    host::deleteFile(updaterPath());  // left from an earlier update, or not there at all
+    return;
+  }
+
+  host::destroyWindow(mainWindow);
+  host::writeFileBytes(updaterPath(), embeddedUpdater());
+  // Quoted, so a folder with spaces in its name cannot start another program.
+  host::runProgram("\"" + updaterPath() + "\"", false);
+  host::endProgram(0);
 }

@@ -18,3 +18,5 @@
 
 #define IDI_PLAYER 1            // the main window's icon, 48 x 48 32-bit
 #define IDC_ARROW_POINTER 130   // 32 x 32 32-bit arrow, hot spot at the top-left
+
+#define IDR_EMBEDDED_UPDATER 200  // the updater's executable, byte for byte

@@ -22,7 +22,7 @@ struct Expected {
 
 // Top of the stacking order first.
 const Expected windowControls[] = {
-    {"", L"JcTransparentLabel", {120, 7, 152, 23}},
+    {"2.0", L"JcTransparentLabel", {120, 7, 152, 23}},  // the host's version text
     {"返回", L"JcTransparentLabel", {860, 7, 896, 23}},
     {"三维设计软件自学新平台！localhost", L"JcTransparentLabel", {197, 7, 501, 25}},
     {"霁川播放器     —→ ", L"JcTransparentLabel", {33, 7, 501, 23}},

@@ -3,28 +3,42 @@
 //   player_ends MODE MARKER
 //     no-window     the main window cannot be created
 //     last-window   the main window is closed once it shows
+//     probe-fails   (with a host whose test file is wrong) the failure message is confirmed; "i" is
+//                   appended when it showed the information icon
 // The shutdown appends "x" to MARKER when it found everything released, "!" otherwise.
 #include <windows.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <string>
 #include <thread>
 
 #include "player/globals_win32.h"
 #include "player/startup_win32.h"
+#include "tests/support/wine_test.h"
 
 namespace {
 
 std::wstring marker;
 
+std::unique_ptr<wtest::MessageBoxWatcher> failureMessage;
+
+void note(const char* what) {
+  HANDLE file = CreateFileW(marker.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, what, 1, &written, nullptr);
+  CloseHandle(file);
+}
+
 void noteShutdown() {
+  if (failureMessage) {
+    failureMessage->join();
+    if (failureMessage->icon() && failureMessage->icon() == LoadIconW(nullptr, IDI_INFORMATION)) note("i");
+  }
   shutDown();
   const bool released = probeText.empty() && localVersion.empty() && remoteVersion.empty() && !anchorRecords &&
                         !parentRecords;
-  HANDLE file = CreateFileW(marker.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, released ? "x" : "!", 1, &written, nullptr);
-  CloseHandle(file);
+  note(released ? "x" : "!");
 }
 
 LRESULT CALLBACK refuseForms(int code, WPARAM wParam, LPARAM lParam) {
@@ -61,6 +75,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetWindowsHookExW(WH_CBT, refuseForms, nullptr, GetCurrentThreadId());
   } else if (mode == L"last-window") {
     closeMainWindowOnceShown();
+  } else if (mode == L"probe-fails") {
+    failureMessage = std::make_unique<wtest::MessageBoxWatcher>(IDOK);
   } else {
     return 2;
   }

@@ -24,13 +24,7 @@ std::string readAll(const std::wstring& path) {
   return bytes.str();
 }
 
-TEST(PlayerEnds, ShutdownRunsOnceOnEveryOrderlyEndAndNeverOnAFatalOne) {
-  wtest::writeHostFile("svn/wiki/down/banben.txt", "2.0");
-  wtest::writeHostFile("svn/wiki/down/ceshi.txt", "网络连接正常");
-  const End ends[] = {
-      {L"no-window", 0xFFFFFFFF, ""},
-      {L"last-window", 0, "x"},
-  };
+void expectEnds(std::initializer_list<End> ends) {
   for (const End& end : ends) {
     const std::wstring folder = wtest::freshFolder(L"player_ends");
     const std::wstring marker = folder + L"\\shutdowns.txt";
@@ -39,6 +33,18 @@ TEST(PlayerEnds, ShutdownRunsOnceOnEveryOrderlyEndAndNeverOnAFatalOne) {
     EXPECT_EQ(child.waitForExit(), end.exitCode) << end.mode;
     EXPECT_EQ(readAll(marker), end.shutdowns) << end.mode;
   }
+}
+
+TEST(PlayerEnds, ShutdownRunsOnceOnEveryOrderlyEndAndNeverOnAFatalOne) {
+  wtest::writeHostFile("svn/wiki/down/banben.txt", "2.0");
+  wtest::writeHostFile("svn/wiki/down/ceshi.txt", "网络连接正常");
+  expectEnds({{L"no-window", 0xFFFFFFFF, ""}, {L"last-window", 0, "x"}});
+}
+
+TEST(PlayerEnds, AFailedProbeEndsFromTheCreatedEventAfterItsMessage) {
+  wtest::writeHostFile("svn/wiki/down/banben.txt", "2.0");
+  wtest::writeHostFile("svn/wiki/down/ceshi.txt", "网络连接正常\r\n");
+  expectEnds({{L"probe-fails", 0, "ix"}});
 }
 
 }  // namespace

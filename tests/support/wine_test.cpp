@@ -125,8 +125,11 @@ std::wstring windowsPath(const std::string& unixPath) {
   return path;
 }
 
-MessageBoxWatcher::MessageBoxWatcher(int buttonToPress, HWND watched)
-    : watched_(watched), thread_([this, buttonToPress] { run(buttonToPress); }) {}
+MessageBoxWatcher::MessageBoxWatcher(int buttonToPress, HWND watched, DWORD process, std::wstring title)
+    : watched_(watched),
+      process_(process),
+      wantedTitle_(std::move(title)),
+      thread_([this, buttonToPress] { run(buttonToPress); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() { join(); }
 
@@ -176,14 +179,21 @@ std::vector<std::string> logLines(const char* logVariable) {
 
 namespace {
 
-// The first visible dialog window of this process.
-BOOL CALLBACK findMessageBox(HWND window, LPARAM found) {
+struct BoxSearch {
+  DWORD process;
+  const std::wstring* title;
+  HWND found;
+};
+
+BOOL CALLBACK matchMessageBox(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<BoxSearch*>(data);
   wchar_t name[16] = {};
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   GetClassNameW(window, name, 16);
-  if (process == GetCurrentProcessId() && lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
+  if (process == search->process && lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window) &&
+      (search->title->empty() || windowText(window) == *search->title)) {
+    search->found = window;
     return FALSE;
   }
   return TRUE;
@@ -191,19 +201,27 @@ BOOL CALLBACK findMessageBox(HWND window, LPARAM found) {
 
 }  // namespace
 
+HWND findMessageBox(DWORD process, const std::wstring& title) {
+  BoxSearch search{process, &title, nullptr};
+  EnumWindows(matchMessageBox, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 void MessageBoxWatcher::run(int buttonToPress) {
-  HWND found = nullptr;
-  for (int tries = 0; tries < 500 && !found; ++tries) {
+  for (int tries = 0; tries < 750 && !box_; ++tries) {
     Sleep(20);
-    EnumWindows(findMessageBox, reinterpret_cast<LPARAM>(&found));
+    box_ = findMessageBox(process_, wantedTitle_);
   }
-  if (!found) return;
-  box_ = found;
+  if (!box_) return;
   owner_ = GetWindow(box_, GW_OWNER);
   title_ = windowText(box_);
   exStyle_ = static_cast<DWORD>(GetWindowLongW(box_, GWL_EXSTYLE));
   // The message text is the box's static control (identifier 0xFFFF).
   text_ = windowText(GetDlgItem(box_, 0xFFFF));
+  // The icon control: 0x14 on Windows, stc1 (0x440) in Wine.
+  for (const int control : {0x14, 0x440}) {
+    if (!icon_) icon_ = reinterpret_cast<HICON>(SendDlgItemMessageW(box_, control, STM_GETICON, 0, 0));
+  }
   if (watched_) watchedDisabled_ = !IsWindowEnabled(watched_);
   PostMessageW(box_, WM_COMMAND, MAKEWPARAM(buttonToPress, BN_CLICKED), 0);
 }

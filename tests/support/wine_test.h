@@ -43,13 +43,17 @@ void writeHostFile(const std::string& relativePath, const std::string& bytes);
 void writeFaultRules(const std::string& json);  // replaced at once, as the server expects
 std::vector<std::string> logLines(const char* logVariable);
 
-// Waits on its own thread for a message box of this process, notes what it shows and presses
-// a button by its identifier (IDOK, IDYES ...).
+// A visible message box of the process (with that title, when one is given), or none.
+HWND findMessageBox(DWORD process, const std::wstring& title = L"");
+
+// Waits on its own thread for a message box of a process (this one unless another is named), notes
+// what it shows and presses a button by its identifier (IDOK, IDYES ...).
 class MessageBoxWatcher {
  public:
   // `watched`: a window whose state while the box is up is noted (a task-modal box disables the
   // thread's windows).
-  explicit MessageBoxWatcher(int buttonToPress, HWND watched = nullptr);
+  explicit MessageBoxWatcher(int buttonToPress, HWND watched = nullptr, DWORD process = GetCurrentProcessId(),
+                             std::wstring title = L"");
   ~MessageBoxWatcher();
   MessageBoxWatcher(const MessageBoxWatcher&) = delete;
   MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
@@ -58,6 +62,7 @@ class MessageBoxWatcher {
   std::wstring title() const { return title_; }
   std::wstring text() const { return text_; }
   DWORD exStyle() const { return exStyle_; }
+  HICON icon() const { return icon_; }  // the box's icon, as its icon control shows it
   HWND owner() const { return owner_; }
   bool watchedWasDisabled() const { return watchedDisabled_; }
   void join();
@@ -66,6 +71,9 @@ class MessageBoxWatcher {
   void run(int buttonToPress);
 
   HWND watched_;
+  DWORD process_;
+  std::wstring wantedTitle_;
+  HICON icon_ = nullptr;
   HWND box_ = nullptr;
   HWND owner_ = nullptr;
   std::wstring title_;
