@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "crystal/crystal_paint_win32.h"
 #include "crystal/crystal_skin_win32.h"
 #include "crystal/skin_properties_win32.h"
@@ -9,11 +11,20 @@
 
 namespace crystal {
 
+namespace {
+
+// The window whose position is being set on this thread. The control may repaint itself at once
+// while it takes a new position; that paint is left to the whole-window paint that follows.
+thread_local HWND settingPosition = nullptr;
+
+}  // namespace
+
 LRESULT CALLBACK crystalProgressProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint{};
-      if (HDC dc = BeginPaint(window, &paint)) paintCrystalProgress(window, dc);
+      HDC dc = BeginPaint(window, &paint);
+      if (dc && window != settingPosition) paintCrystalProgress(window, dc);
       EndPaint(window, &paint);
       return 1;
     }
@@ -22,7 +33,9 @@ LRESULT CALLBACK crystalProgressProc(HWND window, UINT message, WPARAM wParam, L
       return callPreviousProc(window, message, wParam, lParam);
     case PBM_SETPOS: {
       // Painted before the sender gets its answer, so a fast download shows every step.
+      const HWND outer = std::exchange(settingPosition, window);
       const LRESULT result = callPreviousProc(window, message, wParam, lParam);
+      settingPosition = outer;
       paintCrystalProgress(window, nullptr);
       return result;
     }
