@@ -35,13 +35,9 @@ LRESULT CALLBACK procedure(HWND label, UINT message, WPARAM wParam, LPARAM lPara
       break;
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(label, &paint);
-      paintBuffered(label, dc, [label](HDC surface, const RECT&) { paintLabel<Transparent>(label, surface, false); });
-      EndPaint(label, &paint);
+    case WM_PAINT:
+      paintOnRequest(label, [label](HDC surface, const RECT&) { paintLabel<Transparent>(label, surface, false); });
       return 0;
-    }
     case WM_PRINTCLIENT:
       paintLabel<Transparent>(label, reinterpret_cast<HDC>(wParam), true);
       return 0;

@@ -22,6 +22,15 @@ void paintBuffered(HWND window, HDC target, Paint paint) {
   BitBlt(target, 0, 0, box.right, box.bottom, surface.dc(), 0, 0, SRCCOPY);
 }
 
+// Answers WM_PAINT with a buffered paint of the whole client area.
+template <typename Paint>
+void paintOnRequest(HWND window, Paint paint) {
+  PAINTSTRUCT request;
+  HDC dc = BeginPaint(window, &request);
+  paintBuffered(window, dc, paint);
+  EndPaint(window, &request);
+}
+
 // Draws a label's text as its spec says: font, colour, effect, alignment and word wrap.
 void drawLabelText(HDC dc, const RECT& box, const ControlSpec& spec, const wchar_t* text, int length);
 

@@ -25,13 +25,9 @@ LRESULT CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
       break;
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(box, &paint);
-      paintBuffered(box, dc, [box](HDC surface, const RECT&) { paintBox(box, surface); });
-      EndPaint(box, &paint);
+    case WM_PAINT:
+      paintOnRequest(box, [box](HDC surface, const RECT&) { paintBox(box, surface); });
       return 0;
-    }
     case WM_PRINTCLIENT:
       paintBox(box, reinterpret_cast<HDC>(wParam));
       return 0;

@@ -53,13 +53,9 @@ LRESULT CALLBACK procedure(HWND button, UINT message, WPARAM wParam, LPARAM lPar
       break;
     case WM_ERASEBKGND:
       return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(button, &paint);
-      paintBuffered(button, dc, [button](HDC surface, const RECT&) { paintButton(button, surface); });
-      EndPaint(button, &paint);
+    case WM_PAINT:
+      paintOnRequest(button, [button](HDC surface, const RECT&) { paintButton(button, surface); });
       return 0;
-    }
     case WM_PRINTCLIENT:
       paintButton(button, reinterpret_cast<HDC>(wParam));
       return 0;

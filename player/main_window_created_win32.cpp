@@ -2,14 +2,17 @@
 #include "player/embedded_updater_win32.h"
 #include "player/globals_win32.h"
 #include "player/main_window_win32.h"
+#include "player/skin/anchoring_win32.h"
+#include "player/skin/system_menu_relay_win32.h"
 #include "player/site.h"
 #include "player/startup_check.h"
 
 #include "build_config.h"
 
 void onMainWindowCreated() {
-  // 1. The system-menu relay comes with the window skinning.
-  // 2. So does the anchoring of the title strip's button box.
+  installSystemMenuRelay(mainWindow);
+  // The button box keeps its top offset and its right margin.
+  registerAnchor(host::windowHandle(mainWindow, "图片框1"), 0, 1, 1, 0);
 
   host::setProperty(mainWindow, "版本标签", host::Property::Text, host::bytesToText(host::fetchUrl(versionFileUrl)));
 

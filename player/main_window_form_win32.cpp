@@ -95,5 +95,6 @@ host::FormSpec mainWindowForm() {
                .silent = false},
           },
       .created = onMainWindowCreated,
+      .sizeChanged = onMainWindowSizeChanged,
   };
 }

@@ -7,6 +7,7 @@ extern host::Window mainWindow;
 host::FormSpec mainWindowForm();
 
 void onMainWindowCreated();
+void onMainWindowSizeChanged();
 void onMaximizeButtonClicked();
 void onCloseButtonClicked();
 void onMinimizeButtonClicked();

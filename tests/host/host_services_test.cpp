@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "host/services.h"
 #include "host/wide_win32.h"
 #include "tests/support/wine_test.h"
@@ -35,13 +32,6 @@ std::wstring scratchFolder(const wchar_t* name) {
   return folder;
 }
 
-std::string readAll(const std::wstring& path) {
-  std::ifstream file(path.c_str(), std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
 TEST(RunDirectory, IsTheProgramsFolderAndTheCurrentFolder) {
   const host::Text directory = host::runDirectory();
   EXPECT_EQ(host::widen(directory), directoryOfProgram());
@@ -56,11 +46,11 @@ TEST(Files, ChineseNamesAreWrittenFoundAndDeleted) {
 
   ASSERT_TRUE(host::writeFileBytes(path, Bytes{'M', 'Z', 0, 1, 2}));
   EXPECT_NE(GetFileAttributesW(widePath.c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(readAll(widePath), std::string("MZ\0\1\2", 5));
+  EXPECT_EQ(wtest::readFile(widePath), std::string("MZ\0\1\2", 5));
 
   // Rewriting truncates.
   ASSERT_TRUE(host::writeFileBytes(path, Bytes{'a'}));
-  EXPECT_EQ(readAll(widePath), "a");
+  EXPECT_EQ(wtest::readFile(widePath), "a");
 
   EXPECT_TRUE(host::deleteFile(path));
   EXPECT_EQ(GetFileAttributesW(widePath.c_str()), INVALID_FILE_ATTRIBUTES);
@@ -71,7 +61,7 @@ TEST(Files, ChineseNamesAreWrittenFoundAndDeleted) {
 TEST(Files, AnEmptyFileCanBeWritten) {
   const host::Text path = host::narrow(scratchFolder(L"host_files")) + "\\empty.bin";
   ASSERT_TRUE(host::writeFileBytes(path, Bytes{}));
-  EXPECT_EQ(readAll(host::widen(path)), "");
+  EXPECT_EQ(wtest::readFile(host::widen(path)), "");
   EXPECT_TRUE(host::deleteFile(path));
 }
 
@@ -131,7 +121,7 @@ class Processes : public testing::Test {
     return "\"" + host::runDirectory() + "\\host_child.exe\" " + arguments + " \"" + host::narrow(marker_) + "\"";
   }
   bool markerExists() const { return GetFileAttributesW(marker_.c_str()) != INVALID_FILE_ATTRIBUTES; }
-  std::string marker() const { return readAll(marker_); }
+  std::string marker() const { return wtest::readFile(marker_); }
 
   // Starts the child and waits for its end; its exit code.
   DWORD runToEnd(const char* arguments) const {

@@ -3,6 +3,8 @@
 //   player_ends MODE MARKER
 //     no-window     the main window cannot be created
 //     last-window   the main window is closed once it shows
+//     menu-close    "Close" is chosen with the mouse from the main window's window menu
+//     update        (with a host serving another version) the player hands over
 //     probe-fails   (with a host whose test file is wrong) the failure message is confirmed; "i" is
 //                   appended when it showed the information icon
 // The shutdown appends "x" to MARKER when it found everything released, "!" otherwise.
@@ -50,17 +52,25 @@ LRESULT CALLBACK refuseForms(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void closeMainWindowOnceShown() {
-  std::thread([] {
+// Once the main window shows, `act` runs on it from another thread.
+void onceShown(void (*act)(HWND)) {
+  std::thread([act] {
     for (int tries = 0; tries < 500; ++tries) {
       HWND window = FindWindowW(L"JcForm", nullptr);
       if (window && IsWindowVisible(window)) {
-        PostMessageW(window, WM_CLOSE, 0, 0);
+        act(window);
         return;
       }
       Sleep(20);
     }
   }).detach();
+}
+
+void close(HWND window) { PostMessageW(window, WM_CLOSE, 0, 0); }
+
+void chooseCloseFromTheWindowMenu(HWND window) {
+  SendMessageW(window, WM_MENUSELECT, 0x8080F060, 0);
+  SendMessageW(window, WM_MENUSELECT, 0xFFFF0000, 0);
 }
 
 }  // namespace
@@ -74,10 +84,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   if (mode == L"no-window") {
     SetWindowsHookExW(WH_CBT, refuseForms, nullptr, GetCurrentThreadId());
   } else if (mode == L"last-window") {
-    closeMainWindowOnceShown();
+    onceShown(close);
+  } else if (mode == L"menu-close") {
+    onceShown(chooseCloseFromTheWindowMenu);
   } else if (mode == L"probe-fails") {
     failureMessage = std::make_unique<wtest::MessageBoxWatcher>(IDOK);
-  } else {
+  } else if (mode != L"update") {
     return 2;
   }
   startPlayer(noteShutdown);

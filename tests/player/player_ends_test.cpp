@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "tests/support/programs.h"
 #include "tests/support/wine_test.h"
 
@@ -17,13 +14,6 @@ struct End {
   const char* shutdowns;  // one "x" per run that found everything released
 };
 
-std::string readAll(const std::wstring& path) {
-  std::ifstream file(path.c_str(), std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
 void expectEnds(std::initializer_list<End> ends) {
   for (const End& end : ends) {
     const std::wstring folder = wtest::freshFolder(L"player_ends");
@@ -31,14 +21,16 @@ void expectEnds(std::initializer_list<End> ends) {
     wtest::RunningProgram child(wtest::installProgram(L"player_ends.exe", folder), std::wstring(end.mode) + L" \"" +
                                                                                       marker + L"\"");
     EXPECT_EQ(child.waitForExit(), end.exitCode) << end.mode;
-    EXPECT_EQ(readAll(marker), end.shutdowns) << end.mode;
+    EXPECT_EQ(wtest::readFile(marker), end.shutdowns) << end.mode;
   }
 }
 
 TEST(PlayerEnds, ShutdownRunsOnceOnEveryOrderlyEndAndNeverOnAFatalOne) {
   wtest::writeHostFile("svn/wiki/down/banben.txt", "2.0");
   wtest::writeHostFile("svn/wiki/down/ceshi.txt", "网络连接正常");
-  expectEnds({{L"no-window", 0xFFFFFFFF, ""}, {L"last-window", 0, "x"}});
+  expectEnds({{L"no-window", 0xFFFFFFFF, ""}, {L"last-window", 0, "x"}, {L"menu-close", 0, "x"}});
+  wtest::writeHostFile("svn/wiki/down/banben.txt", "2.1");
+  expectEnds({{L"update", 0, "x"}});
 }
 
 TEST(PlayerEnds, AFailedProbeEndsFromTheCreatedEventAfterItsMessage) {

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "host/wide_win32.h"
 #include "tests/support/programs.h"
 #include "tests/support/wine_test.h"
@@ -17,17 +14,6 @@ const std::wstring playerFile = L"\x9701\x5DDD\x64AD\x653E\x5668.exe";    // 霁
 const std::wstring updaterFile = L"\x5347\x7EA7\x7A0B\x5E8F.exe";        // 升级程序.exe
 const std::wstring playerCaption = L"\x9701\x5DDD\x64AD\x653E\x5668";     // 霁川播放器
 const std::wstring updaterCaption = host::widen("霁川播放器升级程序");
-
-std::string readAll(const std::wstring& path) {
-  std::ifstream file(path.c_str(), std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-void writeAll(const std::wstring& path, const std::string& bytes) {
-  std::ofstream(path.c_str(), std::ios::binary | std::ios::trunc) << bytes;
-}
 
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -114,7 +100,7 @@ TEST_F(StartupCheck, FetchesVersionTestAndVersionAsAnHttp10Get) {
 TEST_F(StartupCheck, CurrentShowsTheWindowAndDeletesAnOldUpdater) {
   for (const char* rules : {R"({})", R"({"/svn/wiki/down/banben.txt": {"body_hex": "322e3000787978"}})"}) {
     wtest::writeFaultRules(rules);
-    writeAll(updaterPath(), "an updater left from an earlier update");
+    wtest::writeFile(updaterPath(), "an updater left from an earlier update");
     wtest::RunningProgram player(player_);
     const HWND window = player.waitForWindow(playerCaption);
     ASSERT_NE(window, nullptr) << rules;
@@ -125,7 +111,7 @@ TEST_F(StartupCheck, CurrentShowsTheWindowAndDeletesAnOldUpdater) {
 }
 
 TEST_F(StartupCheck, AnyOtherVersionHandsOverToTheUpdater) {
-  const std::string built = readAll(wtest::builtProgram(updaterFile));
+  const std::string built = wtest::readFile(wtest::builtProgram(updaterFile));
   ASSERT_GT(built.size(), 1000u);
   const char* answers[] = {
       R"({"/svn/wiki/down/banben.txt": {"body": "2.0\n"}})",
@@ -136,12 +122,12 @@ TEST_F(StartupCheck, AnyOtherVersionHandsOverToTheUpdater) {
   };
   for (const char* rules : answers) {
     wtest::writeFaultRules(rules);
-    writeAll(updaterPath(), "an older updater");
+    wtest::writeFile(updaterPath(), "an older updater");
     const Start start = runToEnd();
     EXPECT_EQ(start.exitCode, 0u) << rules;
     EXPECT_FALSE(start.windowShown) << rules;
     EXPECT_TRUE(start.updaterShown) << rules;
-    EXPECT_TRUE(readAll(updaterPath()) == built) << rules;  // not EXPECT_EQ: no binary dumps
+    EXPECT_TRUE(wtest::readFile(updaterPath()) == built) << rules;  // not EXPECT_EQ: no binary dumps
     endProcessesWithWindow(updaterCaption);
   }
 }
@@ -198,7 +184,7 @@ TEST_F(StartupCheck, AWrongTestFileEndsAfterTheMessage) {
 
 TEST_F(StartupCheck, AnUpdaterThatCannotBeWrittenIsNotReported) {
   wtest::writeFaultRules(R"({"/svn/wiki/down/banben.txt": {"body": "2.1"}})");
-  writeAll(updaterPath(), "in use");
+  wtest::writeFile(updaterPath(), "in use");
   // Held open without sharing, as a running updater would be.
   HANDLE inUse = CreateFileW(updaterPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
@@ -207,7 +193,7 @@ TEST_F(StartupCheck, AnUpdaterThatCannotBeWrittenIsNotReported) {
   EXPECT_EQ(start.exitCode, 0u);
   EXPECT_FALSE(start.windowShown);
   EXPECT_FALSE(start.messageShown);
-  EXPECT_EQ(readAll(updaterPath()), "in use");
+  EXPECT_EQ(wtest::readFile(updaterPath()), "in use");
 }
 
 // Run without any update host, and against one whose certificate no trusted root signed.

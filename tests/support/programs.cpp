@@ -66,31 +66,8 @@ DWORD RunningProgram::waitForExit(DWORD timeoutMs) const {
   return code;
 }
 
-namespace {
-
-struct WindowSearch {
-  DWORD process;
-  const std::wstring* caption;
-  HWND found;
-};
-
-BOOL CALLBACK matchWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search->process && windowText(window) == *search->caption) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-}  // namespace
-
 HWND findWindowOf(DWORD processId, const std::wstring& caption) {
-  WindowSearch search{processId, &caption, nullptr};
-  EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return findTopWindow(processId, [&](HWND window) { return windowText(window) == caption; });
 }
 
 HWND RunningProgram::waitForWindow(const std::wstring& caption, DWORD timeoutMs) const {

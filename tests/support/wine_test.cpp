@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 #include "host/message_loop_win32.h"
 
@@ -141,12 +142,17 @@ std::wstring hostFile(const std::string& relativePath) {
   return windowsPath(environment("UPDATEHOST_ROOT") + "/" + relativePath);
 }
 
-namespace {
+std::string readFile(const std::wstring& path) {
+  std::ifstream file(path.c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
 
 void writeFile(const std::wstring& path, const std::string& bytes) {
   std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
+
+namespace {
 
 // Makes every missing folder of a file's path.
 void makeFoldersFor(const std::wstring& path) {
@@ -179,20 +185,17 @@ std::vector<std::string> logLines(const char* logVariable) {
 
 namespace {
 
-struct BoxSearch {
+struct WindowSearch {
   DWORD process;
-  const std::wstring* title;
+  const std::function<bool(HWND)>* match;
   HWND found;
 };
 
-BOOL CALLBACK matchMessageBox(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<BoxSearch*>(data);
-  wchar_t name[16] = {};
+BOOL CALLBACK matchWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  GetClassNameW(window, name, 16);
-  if (process == search->process && lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window) &&
-      (search->title->empty() || windowText(window) == *search->title)) {
+  if (process == search->process && (*search->match)(window)) {
     search->found = window;
     return FALSE;
   }
@@ -201,10 +204,18 @@ BOOL CALLBACK matchMessageBox(HWND window, LPARAM data) {
 
 }  // namespace
 
-HWND findMessageBox(DWORD process, const std::wstring& title) {
-  BoxSearch search{process, &title, nullptr};
-  EnumWindows(matchMessageBox, reinterpret_cast<LPARAM>(&search));
+HWND findTopWindow(DWORD process, const std::function<bool(HWND)>& match) {
+  WindowSearch search{process, &match, nullptr};
+  EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND findMessageBox(DWORD process, const std::wstring& title) {
+  return findTopWindow(process, [&](HWND window) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window) && (title.empty() || windowText(window) == title);
+  });
 }
 
 void MessageBoxWatcher::run(int buttonToPress) {

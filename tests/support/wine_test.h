@@ -36,12 +36,19 @@ std::string environment(const char* name);
 // A Unix path of the bench as a Windows path (Wine's drive Z:).
 std::wstring windowsPath(const std::string& unixPath);
 
+// Whole files, as bytes.
+std::string readFile(const std::wstring& path);
+void writeFile(const std::wstring& path, const std::string& bytes);
+
 // The update host the bench started (updatehost/serve): its document root, its fault rules and its
 // request logs, one JSON object a line.
 std::wstring hostFile(const std::string& relativePath);  // a path under the document root
 void writeHostFile(const std::string& relativePath, const std::string& bytes);
 void writeFaultRules(const std::string& json);  // replaced at once, as the server expects
 std::vector<std::string> logLines(const char* logVariable);
+
+// The first top-level window of the process that `match` accepts, or none.
+HWND findTopWindow(DWORD process, const std::function<bool(HWND)>& match);
 
 // A visible message box of the process (with that title, when one is given), or none.
 HWND findMessageBox(DWORD process, const std::wstring& title = L"");
