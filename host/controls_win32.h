@@ -12,8 +12,9 @@ void registerControlClasses();
 // outlive the control.
 HWND createControl(const ControlSpec& spec, HWND parent, int id);
 
-// Window class registration shared by the kinds: a Unicode class with the given procedure.
-void registerClass(const wchar_t* name, WNDPROC procedure, UINT style = CS_DBLCLKS);
+// Window class registration shared by the kinds: a Unicode class with the given procedure. No
+// double clicks: a quick second press must stay a press.
+void registerClass(const wchar_t* name, WNDPROC procedure, UINT style = 0);
 
 // The spec a control was created with (its creation parameter, kept as window data).
 const ControlSpec* controlSpec(HWND control);

@@ -2,6 +2,7 @@
 
 #include "build_config.h"
 #include "player/main_window_win32.h"
+#include "player/secondary_windows_win32.h"
 #include "player/site.h"
 #include "resources/resource_ids.h"
 
@@ -58,8 +59,7 @@ host::FormSpec mainWindowForm() {
               stripLabel("透明标签3", {860, 7, 36, 16}, "返回", host::white, onReturnLabelPressed),
               stripLabel("透明标签2", {197, 7, 304, 18}, std::string("三维设计软件自学新平台！") + build::updateHostName,
                          host::rgb(255, 128, 0)),
-              // Its press opens the rights notice, with the secondary windows.
-              stripLabel("透明标签1", {33, 7, 468, 16}, "霁川播放器     —→ ", host::white),
+              stripLabel("透明标签1", {33, 7, 468, 16}, "霁川播放器     —→ ", host::white, onTitleLabelPressed),
               {.name = "图片框3",
                .kind = ControlKind::PictureBox,
                .place = {8, 4, 20, 20},
@@ -78,9 +78,8 @@ host::FormSpec mainWindowForm() {
               stripButton("最小化按钮", {30, 8, 14, 6},
                           {IDR_MINIMISE_NORMAL, IDR_MINIMISE_HOVER, IDR_MINIMISE_PRESSED, 0}, onMinimizeButtonClicked,
                           IDC_ARROW_POINTER),
-              // Its click opens the video-section window, with the secondary windows.
-              stripButton("图形按钮6", {8, 4, 14, 14}, {IDR_VIDEO_NORMAL, IDR_VIDEO_HOVER, IDR_VIDEO_PRESSED, 0}, nullptr,
-                          IDC_ARROW_POINTER),
+              stripButton("图形按钮6", {8, 4, 14, 14}, {IDR_VIDEO_NORMAL, IDR_VIDEO_HOVER, IDR_VIDEO_PRESSED, 0},
+                          onVideoButtonClicked, IDC_ARROW_POINTER),
               {.name = "图片框2",
                .kind = ControlKind::PictureBox,
                .place = {0, 13, 1000, 16},

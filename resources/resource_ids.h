@@ -20,3 +20,12 @@
 #define IDC_ARROW_POINTER 130   // 32 x 32 32-bit arrow, hot spot at the top-left
 
 #define IDR_EMBEDDED_UPDATER 200  // the updater's executable, byte for byte
+
+// The secondary windows.
+#define IDI_WINDOWS 2  // seven images: 48, 32, 16 at 8-bit; 256, 48, 32, 16 at 32-bit
+#define IDR_MESSAGE_NORMAL 140
+#define IDR_MESSAGE_HOVER 141
+#define IDR_LATER_NORMAL 142
+#define IDR_LATER_HOVER 143
+#define IDR_SITE_NORMAL 144
+#define IDR_SITE_HOVER 145

@@ -189,6 +189,16 @@ TEST_F(Toolkit, PictureButtonShowsItsStateImagesAndRaisesClicked) {
   EXPECT_EQ(wtest::pixel(b, 2, 2), red);  // normal until the pointer moves again
 }
 
+TEST_F(Toolkit, AQuickSecondClickIsASecondClick) {
+  FormSpec form = plainForm();
+  form.controls = {button("b", "", {20, 20, 14, 14})};
+  Window& window = open(form);
+  const POINT centre = wtest::screenPoint(window.control("b"), 7, 7);
+  wtest::click(centre);
+  wtest::click(centre);  // within the double-click time, at the same place
+  EXPECT_TRUE(wtest::pumpUntil([] { return clicks == 2; }));
+}
+
 TEST_F(Toolkit, PressingAPictureButtonAndLeavingItIsNoClick) {
   FormSpec form = plainForm();
   form.controls = {button("b", "", {20, 20, 14, 14})};

@@ -43,6 +43,8 @@ void sendMouse(DWORD flags) {
 
 void mouseMove(POINT screen) {
   pointer = screen;
+  // Placed directly as well: an injected move alone may be undone by the X pointer's older place.
+  SetCursorPos(screen.x, screen.y);
   sendMouse(0);
 }
 
