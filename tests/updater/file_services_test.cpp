@@ -1,8 +1,8 @@
-#include "host/file_services.h"
-
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include "host/file_services.h"
 #include "host/wide_win32.h"
 #include "tests/updater/scratch_win32.h"
 

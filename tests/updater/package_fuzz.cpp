@@ -2,8 +2,8 @@
 // Every name the check lets through is made of parts that stay below the target, and nothing is ever
 // written outside the scratch folder.
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <span>
