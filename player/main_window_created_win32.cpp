@@ -1,13 +1,13 @@
 #include "host/services.h"
+#include "player/built_in_version.h"
 #include "player/embedded_updater_win32.h"
 #include "player/globals_win32.h"
+#include "player/leftover_updater_win32.h"
 #include "player/main_window_win32.h"
 #include "player/skin/anchoring_win32.h"
 #include "player/skin/system_menu_relay_win32.h"
 #include "player/site.h"
 #include "player/startup_check.h"
-
-#include "build_config.h"
 
 void onMainWindowCreated() {
   installSystemMenuRelay(mainWindow);
@@ -22,12 +22,12 @@ void onMainWindowCreated() {
     host::endProgram(0);
   }
 
-  localVersion = build::playerVersion;
+  localVersion = builtInVersion;
   // A fetch of its own: the label's body is not reused.
   remoteVersion = host::bytesToText(host::fetchUrl(versionFileUrl));
   if (versionsAgree(localVersion, remoteVersion)) {
     host::setProperty(mainWindow, "", host::Property::Visible, 1);
-    host::deleteFile(updaterPath());  // left from an earlier update, or not there at all
+    removeLeftoverUpdater();
     return;
   }
 

@@ -1,20 +1,29 @@
+#include <windows.h>
+
+#include <float.h>
+
+#include "crystal/crystal_resources_win32.h"
 #include "host/services.h"
+#include "updater/finish_update_win32.h"
+#include "updater/updater_window_win32.h"
 
 namespace {
 
-host::Window updaterWindow{host::FormSpec{
-    .caption = "霁川播放器升级程序",
-    .width = 380,
-    .height = 250,
-    .escapeCloses = true,
-    .background = host::rgb(30, 30, 30),
-    .controls = {{.name = "透明标签1", .place = {8, -2, 288, 24}, .text = "在线更新", .effect = host::Effect::Raised}},
-}};
+void updaterCleanup() {
+  host::Text().swap(packageUrl);
+  host::Text().swap(packagePath);
+  progressBar.reset();
+  host::Text().swap(updater::workDirectory);
+}
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   host::initialise();
+  _fpreset();
+  progressBar = std::make_unique<crystal::CrystalProgressBar>();
+  host::registerShutdown(updaterCleanup);
+  crystal::initialiseCrystalModule();
   if (!host::loadWindow(updaterWindow)) host::fatalExit();
   host::messageLoop();
   host::endProgram(0);

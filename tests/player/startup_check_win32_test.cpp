@@ -17,19 +17,6 @@ const std::wstring updaterCaption = host::widen("霁川播放器升级程序");
 
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// Every process with a window of that caption is ended (updaters the player started).
-void endProcessesWithWindow(const std::wstring& caption) {
-  for (HWND window = FindWindowW(nullptr, caption.c_str()); window; window = FindWindowW(nullptr, caption.c_str())) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);
-    if (!handle) return;
-    TerminateProcess(handle, 0);
-    WaitForSingleObject(handle, 5000);
-    CloseHandle(handle);
-  }
-}
-
 // How a start of the player went.
 struct Start {
   DWORD exitCode = STILL_ACTIVE;
@@ -49,7 +36,7 @@ class StartupCheck : public testing::Test {
     folder_ = wtest::freshFolder(L"player_check");
     player_ = wtest::installProgram(playerFile, folder_);
   }
-  void TearDown() override { endProcessesWithWindow(updaterCaption); }
+  void TearDown() override { wtest::endProgramsWithWindow(updaterCaption); }
 
   std::wstring updaterPath() const { return folder_ + L"\\" + updaterFile; }
 
@@ -128,7 +115,7 @@ TEST_F(StartupCheck, AnyOtherVersionHandsOverToTheUpdater) {
     EXPECT_FALSE(start.windowShown) << rules;
     EXPECT_TRUE(start.updaterShown) << rules;
     EXPECT_TRUE(wtest::readFile(updaterPath()) == built) << rules;  // not EXPECT_EQ: no binary dumps
-    endProcessesWithWindow(updaterCaption);
+    wtest::endProgramsWithWindow(updaterCaption);
   }
 }
 

@@ -81,6 +81,18 @@ HWND RunningProgram::waitForWindow(const std::wstring& caption, DWORD timeoutMs)
   return window && IsWindowVisible(window) ? window : nullptr;
 }
 
+void endProgramsWithWindow(const std::wstring& caption) {
+  for (HWND window = FindWindowW(nullptr, caption.c_str()); window; window = FindWindowW(nullptr, caption.c_str())) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);
+    if (!handle) return;
+    TerminateProcess(handle, 0);
+    WaitForSingleObject(handle, 5000);
+    CloseHandle(handle);
+  }
+}
+
 std::wstring className(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);

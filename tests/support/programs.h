@@ -37,6 +37,10 @@ class RunningProgram {
 // A top-level window of the given process and caption (visible or not), or none.
 HWND findWindowOf(DWORD processId, const std::wstring& caption);
 
+// Ends every process that has a top-level window of that caption (programs a program under test
+// started).
+void endProgramsWithWindow(const std::wstring& caption);
+
 std::wstring className(HWND window);
 RECT rectInParent(HWND control);
 
