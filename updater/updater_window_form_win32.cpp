@@ -21,7 +21,7 @@ host::FormSpec updaterForm() {
                .kind = ControlKind::TransparentLabel,
                .parent = "图片框1",
                .place = {96, 46, 192, 48},
-               .text = std::string("问题反馈 QQ：80061234\r\n\r\n主页：") + build::updateHost + "/svn/wiki/cmp/index.htm",
+               .text = std::string("问题反馈 QQ：80061234\r\n\r\n主页：") + build::updateHost,
                .textColour = host::white,
                .wordWrap = true},
               {.name = "标签2",

@@ -7,12 +7,10 @@
 
 #include "host/wide_win32.h"
 #include "tests/support/programs.h"
+#include "tests/support/running_player.h"
 #include "tests/support/wine_test.h"
 
 namespace {
-
-const std::wstring playerFile = L"\x9701\x5DDD\x64AD\x653E\x5668.exe";  // 霁川播放器.exe
-const std::wstring caption = L"\x9701\x5DDD\x64AD\x653E\x5668";         // 霁川播放器
 
 struct Expected {
   const char* text;
@@ -53,27 +51,13 @@ void expectControls(HWND parent, const Expected* expected, int count) {
   EXPECT_EQ(wtest::childAt(parent, count), nullptr);
 }
 
-class MainWindow : public testing::Test {
+class MainWindow : public wtest::RunningPlayer {
  protected:
-  void SetUp() override {
-    wtest::writeHostFile("svn/wiki/down/banben.txt", "2.0");
-    wtest::writeHostFile("svn/wiki/down/ceshi.txt", "网络连接正常");
-    folder_ = wtest::freshFolder(L"player_main_window");
-    player_ = std::make_unique<wtest::RunningProgram>(wtest::installProgram(playerFile, folder_));
-    window_ = player_->waitForWindow(caption);
-    ASSERT_NE(window_, nullptr);
-  }
-
-  HWND control(int index) const { return wtest::childAt(window_, index); }
   HWND stripButton(int index) const { return wtest::childAt(control(buttonBox), index); }
   void clickOn(HWND control) const {
     const RECT box = wtest::screenRect(control);
     wtest::click({(box.left + box.right) / 2, (box.top + box.bottom) / 2});
   }
-
-  std::wstring folder_;
-  std::unique_ptr<wtest::RunningProgram> player_;
-  HWND window_ = nullptr;
 };
 
 TEST_F(MainWindow, AppearsCentredWithEveryControlInPlace) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/program_names.h"
 #include "tests/support/programs.h"
 #include "tests/support/wine_test.h"
 
@@ -26,10 +27,9 @@ void expectEnds(std::initializer_list<End> ends) {
 }
 
 TEST(PlayerEnds, ShutdownRunsOnceOnEveryOrderlyEndAndNeverOnAFatalOne) {
-  wtest::writeHostFile("svn/wiki/down/banben.txt", "2.0");
-  wtest::writeHostFile("svn/wiki/down/ceshi.txt", "网络连接正常");
+  wtest::serveVersion("2.0");
   expectEnds({{L"no-window", 0xFFFFFFFF, ""}, {L"last-window", 0, "x"}, {L"menu-close", 0, "x"}});
-  wtest::writeHostFile("svn/wiki/down/banben.txt", "2.1");
+  wtest::serveVersion("2.1");
   expectEnds({{L"update", 0, "x"}});
 }
 

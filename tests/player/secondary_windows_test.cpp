@@ -5,12 +5,11 @@
 
 #include "host/wide_win32.h"
 #include "tests/support/programs.h"
+#include "tests/support/running_player.h"
 #include "tests/support/wine_test.h"
 
 namespace {
 
-const std::wstring playerFile = L"\x9701\x5DDD\x64AD\x653E\x5668.exe";  // 霁川播放器.exe
-const std::wstring mainCaption = host::widen("霁川播放器");
 const std::wstring videoCaption = host::widen("栖云影音");
 const std::wstring messageCaption = host::widen("在线留言");
 const std::wstring noticeCaption = host::widen("版权声明");
@@ -54,17 +53,8 @@ POINT centreOf(HWND window) {
   return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
 }
 
-class SecondaryWindows : public testing::Test {
+class SecondaryWindows : public wtest::RunningPlayer {
  protected:
-  void SetUp() override {
-    wtest::writeHostFile("svn/wiki/down/banben.txt", "2.0");
-    wtest::writeHostFile("svn/wiki/down/ceshi.txt", "网络连接正常");
-    player_ = std::make_unique<wtest::RunningProgram>(
-        wtest::installProgram(playerFile, wtest::freshFolder(L"player_secondary")));
-    main_ = player_->waitForWindow(mainCaption);
-    ASSERT_NE(main_, nullptr);
-  }
-
   HWND waitFor(const std::wstring& caption) const { return player_->waitForWindow(caption, 5000); }
   HWND find(const std::wstring& caption) const { return wtest::findWindowOf(player_->id(), caption); }
   int count(const std::wstring& caption) const {
@@ -76,7 +66,7 @@ class SecondaryWindows : public testing::Test {
     return found;
   }
   HWND openVideoWindow() const {
-    wtest::click(centreOf(wtest::childAt(wtest::childAt(main_, buttonBox), videoButton)));
+    wtest::click(centreOf(wtest::childAt(wtest::childAt(window_, buttonBox), videoButton)));
     return waitFor(videoCaption);
   }
   // The close button 图形按钮8 of a small window: the last control of its panel.
@@ -92,13 +82,10 @@ class SecondaryWindows : public testing::Test {
   bool closed(const std::wstring& caption) const {
     return wtest::pumpUntil([&] { return find(caption) == nullptr; }, 3000);
   }
-
-  std::unique_ptr<wtest::RunningProgram> player_;
-  HWND main_ = nullptr;
 };
 
 TEST_F(SecondaryWindows, TheVideoWindowOpensCentredIgnoresEscapeAndClosesWithItsButton) {
-  MoveWindow(main_, 10, 10, 993, 680, TRUE);  // centred whatever the main window's place
+  MoveWindow(window_, 10, 10, 993, 680, TRUE);  // centred whatever the main window's place
   HWND video = openVideoWindow();
   ASSERT_NE(video, nullptr);
   expectSmallWindow(video, 380, 250);
@@ -122,9 +109,9 @@ TEST_F(SecondaryWindows, TheVideoWindowOpensCentredIgnoresEscapeAndClosesWithIts
 TEST_F(SecondaryWindows, ASecondClickBringsTheOpenVideoWindowForward) {
   HWND video = openVideoWindow();
   ASSERT_NE(video, nullptr);
-  SetForegroundWindow(main_);
+  SetForegroundWindow(window_);
   wtest::pumpFor(200);
-  wtest::click(centreOf(wtest::childAt(wtest::childAt(main_, buttonBox), videoButton)));
+  wtest::click(centreOf(wtest::childAt(wtest::childAt(window_, buttonBox), videoButton)));
   EXPECT_TRUE(wtest::pumpUntil([&] { return GetForegroundWindow() == video; }));
   EXPECT_EQ(count(videoCaption), 1);
 }
@@ -159,7 +146,7 @@ TEST_F(SecondaryWindows, TheMessageWindowOpensFromTheVideoWindowAndClosesOnEscap
 TEST_F(SecondaryWindows, ThePressOnTheTitleTextOpensTheNoticeAtOnce) {
   // Where the version label and the slogan lie above the title text, a press does nothing.
   for (const int x : {130, 300}) {
-    wtest::mouseMove(wtest::screenPoint(main_, x, 12));
+    wtest::mouseMove(wtest::screenPoint(window_, x, 12));
     wtest::pumpFor(50);
     wtest::mouseButton(true);
     wtest::pumpFor(50);
@@ -167,7 +154,7 @@ TEST_F(SecondaryWindows, ThePressOnTheTitleTextOpensTheNoticeAtOnce) {
     wtest::pumpFor(300);
     EXPECT_EQ(find(noticeCaption), nullptr) << x;
   }
-  wtest::mouseMove(wtest::screenPoint(main_, 60, 12));
+  wtest::mouseMove(wtest::screenPoint(window_, 60, 12));
   wtest::pumpFor(50);
   wtest::mouseButton(true);
   HWND notice = waitFor(noticeCaption);  // while the button is still down
@@ -182,7 +169,7 @@ TEST_F(SecondaryWindows, ThePressOnTheTitleTextOpensTheNoticeAtOnce) {
   wtest::pumpFor(100);
   wtest::key(VK_ESCAPE);
   EXPECT_TRUE(closed(noticeCaption));
-  wtest::mouseMove(wtest::screenPoint(main_, 60, 12));
+  wtest::mouseMove(wtest::screenPoint(window_, 60, 12));
   wtest::pumpFor(50);
   wtest::mouseButton(true);
   wtest::mouseButton(false);
@@ -206,8 +193,8 @@ TEST_F(SecondaryWindows, TheSiteButtonOpensTheHomePageInTheDefaultBrowser) {
 TEST_F(SecondaryWindows, ClosingTheMainWindowKeepsTheProgramWhileAnotherWindowIsOpen) {
   HWND video = openVideoWindow();
   ASSERT_NE(video, nullptr);
-  PostMessageW(main_, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(closed(mainCaption));
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(closed(wtest::playerCaption));
   wtest::pumpFor(300);
   EXPECT_TRUE(player_->running());
   clickClose(video);

@@ -6,35 +6,21 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/programs.h"
+#include "tests/support/running_player.h"
 #include "tests/support/wine_test.h"
 
 namespace {
 
-const std::wstring playerFile = L"\x9701\x5DDD\x64AD\x653E\x5668.exe";  // 霁川播放器.exe
-const std::wstring caption = L"\x9701\x5DDD\x64AD\x653E\x5668";         // 霁川播放器
 constexpr int buttonBox = 5, stripBox = 6, browser = 7;
 constexpr int maximiseButton = 0;
 
-class Skin : public testing::Test {
+class Skin : public wtest::RunningPlayer {
  protected:
-  void SetUp() override {
-    wtest::writeHostFile("svn/wiki/down/banben.txt", "2.0");
-    wtest::writeHostFile("svn/wiki/down/ceshi.txt", "网络连接正常");
-    player_ = std::make_unique<wtest::RunningProgram>(
-        wtest::installProgram(playerFile, wtest::freshFolder(L"player_skin")));
-    window_ = player_->waitForWindow(caption);
-    ASSERT_NE(window_, nullptr);
-  }
-
-  HWND control(int index) const { return wtest::childAt(window_, index); }
   void menuSelect(WPARAM item) const { SendMessageW(window_, WM_MENUSELECT, item, 0); }
   SIZE sizeOf(HWND window) const {
     const RECT box = wtest::screenRect(window);
     return {box.right - box.left, box.bottom - box.top};
   }
-
-  std::unique_ptr<wtest::RunningProgram> player_;
-  HWND window_ = nullptr;
 };
 
 TEST_F(Skin, TheButtonBoxKeepsToTheTopRightCornerAndTheBodyFollows) {

@@ -5,15 +5,16 @@
 #include <gtest/gtest.h>
 
 #include "host/wide_win32.h"
+#include "tests/support/program_names.h"
 #include "tests/support/programs.h"
 #include "tests/support/wine_test.h"
 
 namespace {
 
-const std::wstring playerFile = L"\x9701\x5DDD\x64AD\x653E\x5668.exe";    // 霁川播放器.exe
-const std::wstring updaterFile = L"\x5347\x7EA7\x7A0B\x5E8F.exe";        // 升级程序.exe
-const std::wstring playerCaption = L"\x9701\x5DDD\x64AD\x653E\x5668";     // 霁川播放器
-const std::wstring updaterCaption = host::widen("霁川播放器升级程序");
+using wtest::playerCaption;
+using wtest::playerFile;
+using wtest::updaterCaption;
+using wtest::updaterFile;
 
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -31,8 +32,7 @@ class StartupCheck : public testing::Test {
  protected:
   void SetUp() override {
     wtest::writeFaultRules("{}");
-    wtest::writeHostFile("svn/wiki/down/banben.txt", "2.0");
-    wtest::writeHostFile("svn/wiki/down/ceshi.txt", "网络连接正常");
+    wtest::serveVersion("2.0");
     folder_ = wtest::freshFolder(L"player_check");
     player_ = wtest::installProgram(playerFile, folder_);
   }

@@ -6,15 +6,16 @@
 #include <gtest/gtest.h>
 
 #include "host/wide_win32.h"
+#include "tests/support/program_names.h"
 #include "tests/support/programs.h"
 #include "tests/support/wine_test.h"
 
 namespace {
 
-const std::wstring playerFile = host::widen("霁川播放器.exe");
-const std::wstring updaterFile = host::widen("升级程序.exe");
-const std::wstring playerCaption = host::widen("霁川播放器");
-const std::wstring updaterCaption = host::widen("霁川播放器升级程序");
+using wtest::playerCaption;
+using wtest::playerFile;
+using wtest::updaterCaption;
+using wtest::updaterFile;
 const std::wstring questionTitle = host::widen("升级程序小提示：");
 const std::string packagePath = "svn/wiki/down/lumox.zip";
 
@@ -42,8 +43,7 @@ class UpdateCycle : public testing::Test {
  protected:
   void SetUp() override {
     wtest::writeFaultRules("{}");
-    wtest::writeHostFile("svn/wiki/down/banben.txt", "2.1");
-    wtest::writeHostFile("svn/wiki/down/ceshi.txt", "网络连接正常");
+    wtest::serveVersion("2.1");
     folder_ = wtest::freshFolder(L"update_cycle");
     package_ = wtest::readFile(wtest::hostFile(packagePath));
     ASSERT_GT(package_.size(), 1000000u);
