@@ -153,6 +153,25 @@ TEST_F(UpdateCycle, ClosingTheWindowDuringADownloadKeepsThePartialFileAndStartsN
   EXPECT_EQ(FindWindowW(nullptr, playerCaption.c_str()), nullptr);
 }
 
+// The folder the publishing command wrote, served by nginx as it is: the "2.0" player ends up as
+// the published "2.1" one, with the extra files installed.
+TEST(PublishedUpdate, AnOldPlayerEndsUpAsThePublishedOne) {
+  const std::wstring folder = wtest::freshFolder(L"published_update");
+  wtest::RunningProgram player(wtest::installProgram(playerFile, folder));
+  EXPECT_EQ(player.waitForExit(), 0u);
+  HWND window = nullptr;
+  ASSERT_TRUE(wtest::pumpUntil(
+      [&] {
+        window = FindWindowW(nullptr, playerCaption.c_str());
+        return window && IsWindowVisible(window);
+      },
+      60000));
+  EXPECT_EQ(wtest::windowText(wtest::childAt(window, 0)), L"2.1");  // the version label
+  EXPECT_TRUE(wtest::pumpUntil([&] { return !exists(folder + L"\\" + updaterFile); }, 10000));
+  expectSameFiles(wtest::windowsPath(wtest::environment("PUBLISHED_EXTRA")), folder);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
 TEST_F(UpdateCycle, ACutDownloadKeepsItsPartAndTheNextRunCompletesIt) {
   wtest::writeFaultRules(R"({"/svn/wiki/down/lumox.zip": {"cut_after": 500000}})");
   {
