@@ -22,7 +22,7 @@ constexpr const wchar_t* className = L"JcBrowser";
 // the browser still holds it.
 class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame, public IDispatch {
  public:
-  BrowserSite(HWND host, const ControlSpec& spec) : host_(host), spec_(spec) {}
+  BrowserSite(HWND host, const ControlSpec& settings) : host_(host), settings_(settings) {}
 
   bool open() {
     RECT box = clientBox();
@@ -33,10 +33,10 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
       close();
       return false;
     }
-    browser_->put_Silent(spec_.silent ? VARIANT_TRUE : VARIANT_FALSE);
-    browser_->put_Offline(spec_.offline ? VARIANT_TRUE : VARIANT_FALSE);
+    browser_->put_Silent(settings_.silent ? VARIANT_TRUE : VARIANT_FALSE);
+    browser_->put_Offline(settings_.offline ? VARIANT_TRUE : VARIANT_FALSE);
     adviseEvents();
-    if (!spec_.address.empty()) navigate(spec_.address);
+    if (!settings_.address.empty()) navigate(settings_.address);
     return true;
   }
 
@@ -208,13 +208,13 @@ class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public 
     VARIANT size;
     VariantInit(&size);
     size.vt = VT_I4;
-    size.lVal = spec_.fontSize;
+    size.lVal = settings_.fontSize;
     browser_->ExecWB(OLECMDID_ZOOM, OLECMDEXECOPT_DONTPROMPTUSER, &size, nullptr);
   }
 
   LONG references_ = 1;
   HWND host_;
-  const ControlSpec& spec_;
+  const ControlSpec& settings_;
   ComPtr<IOleObject> object_;
   ComPtr<IWebBrowser2> browser_;
   ComPtr<IOleInPlaceActiveObject> active_;
@@ -232,8 +232,8 @@ bool isBrowserHost(HWND window) {
 LRESULT CALLBACK procedure(HWND host, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
-      const auto* spec = static_cast<const ControlSpec*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-      auto* site = new BrowserSite(host, *spec);
+      const auto* settings = static_cast<const ControlSpec*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+      auto* site = new BrowserSite(host, *settings);
       SetWindowLongPtrW(host, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(site));
       site->open();
       return 0;
@@ -256,8 +256,8 @@ LRESULT CALLBACK procedure(HWND host, UINT message, WPARAM wParam, LPARAM lParam
 
 void registerBrowserClass() { registerClass(className, procedure); }
 
-HWND createBrowser(const ControlSpec& spec, HWND parent, int id) {
-  return createChild(className, spec, parent, id, WS_CLIPCHILDREN);
+HWND createBrowser(const ControlSpec& settings, HWND parent, int id) {
+  return createChild(className, settings, parent, id, WS_CLIPCHILDREN);
 }
 
 void navigateBrowser(HWND browser, std::string_view address) {

@@ -7,23 +7,23 @@
 namespace host {
 
 void registerLabelClasses();
-HWND createTransparentLabel(const ControlSpec& spec, HWND parent, int id);
-HWND createLabel(const ControlSpec& spec, HWND parent, int id);
+HWND createTransparentLabel(const ControlSpec& settings, HWND parent, int id);
+HWND createLabel(const ControlSpec& settings, HWND parent, int id);
 
 void registerPictureBoxClass();
-HWND createPictureBox(const ControlSpec& spec, HWND parent, int id);
+HWND createPictureBox(const ControlSpec& settings, HWND parent, int id);
 
 void registerPictureButtonClass();
-HWND createPictureButton(const ControlSpec& spec, HWND parent, int id);
+HWND createPictureButton(const ControlSpec& settings, HWND parent, int id);
 
 void registerBrowserClass();
-HWND createBrowser(const ControlSpec& spec, HWND parent, int id);
+HWND createBrowser(const ControlSpec& settings, HWND parent, int id);
 
-HWND createProgressBar(const ControlSpec& spec, HWND parent, int id);
+HWND createProgressBar(const ControlSpec& settings, HWND parent, int id);
 
 // The child-window style every kind shares: overlapping siblings paint in stacking order.
 constexpr DWORD childStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 
-HWND createChild(const wchar_t* className, const ControlSpec& spec, HWND parent, int id, DWORD extraStyle = 0);
+HWND createChild(const wchar_t* className, const ControlSpec& settings, HWND parent, int id, DWORD extraStyle = 0);
 
 }  // namespace host

@@ -16,20 +16,20 @@ void registerClass(const wchar_t* name, WNDPROC procedure, UINT style) {
   RegisterClassExW(&windowClass);
 }
 
-const ControlSpec* controlSpec(HWND control) {
+const ControlSpec* controlSettings(HWND control) {
   return reinterpret_cast<const ControlSpec*>(GetWindowLongPtrW(control, GWLP_USERDATA));
 }
 
-void keepControlSpec(HWND control, LPARAM createParams) {
+void keepControlSettings(HWND control, LPARAM createParams) {
   const auto* create = reinterpret_cast<const CREATESTRUCTW*>(createParams);
   SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
 }
 
-HWND createChild(const wchar_t* className, const ControlSpec& spec, HWND parent, int id, DWORD extraStyle) {
-  return CreateWindowExW(0, className, widen(spec.text).c_str(), childStyle | extraStyle, spec.place.left,
-                         spec.place.top, spec.place.width, spec.place.height, parent,
+HWND createChild(const wchar_t* className, const ControlSpec& settings, HWND parent, int id, DWORD extraStyle) {
+  return CreateWindowExW(0, className, widen(settings.text).c_str(), childStyle | extraStyle, settings.place.left,
+                         settings.place.top, settings.place.width, settings.place.height, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                         const_cast<ControlSpec*>(&spec));
+                         const_cast<ControlSpec*>(&settings));
 }
 
 void registerControlClasses() {
@@ -39,20 +39,20 @@ void registerControlClasses() {
   registerBrowserClass();
 }
 
-HWND createControl(const ControlSpec& spec, HWND parent, int id) {
-  switch (spec.kind) {
+HWND createControl(const ControlSpec& settings, HWND parent, int id) {
+  switch (settings.kind) {
     case ControlKind::TransparentLabel:
-      return createTransparentLabel(spec, parent, id);
+      return createTransparentLabel(settings, parent, id);
     case ControlKind::Label:
-      return createLabel(spec, parent, id);
+      return createLabel(settings, parent, id);
     case ControlKind::PictureBox:
-      return createPictureBox(spec, parent, id);
+      return createPictureBox(settings, parent, id);
     case ControlKind::PictureButton:
-      return createPictureButton(spec, parent, id);
+      return createPictureButton(settings, parent, id);
     case ControlKind::HtmlBrowser:
-      return createBrowser(spec, parent, id);
+      return createBrowser(settings, parent, id);
     case ControlKind::ProgressBar:
-      return createProgressBar(spec, parent, id);
+      return createProgressBar(settings, parent, id);
     case ControlKind::Component:
       return nullptr;
   }

@@ -20,9 +20,9 @@ void paintLabel(HWND label, HDC dc, bool printing) {
   if constexpr (Transparent) {
     if (!printing) paintBeneath(label, dc);
   } else {
-    const ControlSpec* spec = controlSpec(label);
-    fillColour(dc, box, spec->background);
-    drawPicture(dc, box, spec->picture, DisplayMode::TopLeft);
+    const ControlSpec* settings = controlSettings(label);
+    fillColour(dc, box, settings->background);
+    drawPicture(dc, box, settings->picture, DisplayMode::TopLeft);
   }
   drawControlText(label, dc);
 }
@@ -31,7 +31,7 @@ template <bool Transparent>
 LRESULT CALLBACK procedure(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCCREATE:
-      keepControlSpec(label, lParam);
+      keepControlSettings(label, lParam);
       break;
     case WM_ERASEBKGND:
       return 1;
@@ -47,7 +47,7 @@ LRESULT CALLBACK procedure(HWND label, UINT message, WPARAM wParam, LPARAM lPara
       return result;
     }
     case WM_LBUTTONDOWN:
-      if (const ControlSpec* spec = controlSpec(label); spec && spec->leftPressed) spec->leftPressed();
+      if (const ControlSpec* settings = controlSettings(label); settings && settings->leftPressed) settings->leftPressed();
       return 0;
   }
   return DefWindowProcW(label, message, wParam, lParam);
@@ -60,10 +60,10 @@ void registerLabelClasses() {
   registerClass(opaqueClass, procedure<false>);
 }
 
-HWND createTransparentLabel(const ControlSpec& spec, HWND parent, int id) {
-  return createChild(transparentClass, spec, parent, id);
+HWND createTransparentLabel(const ControlSpec& settings, HWND parent, int id) {
+  return createChild(transparentClass, settings, parent, id);
 }
 
-HWND createLabel(const ControlSpec& spec, HWND parent, int id) { return createChild(opaqueClass, spec, parent, id); }
+HWND createLabel(const ControlSpec& settings, HWND parent, int id) { return createChild(opaqueClass, settings, parent, id); }
 
 }  // namespace host

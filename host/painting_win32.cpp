@@ -43,27 +43,27 @@ void paintBeneath(HWND child, HDC dc) {
   for (auto it = lower.rbegin(); it != lower.rend(); ++it) printInto(*it, child, dc, PRF_CLIENT);
 }
 
-HFONT labelFont(const ControlSpec& spec) {
-  if (!spec.font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+HFONT labelFont(const ControlSpec& settings) {
+  if (!settings.font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   static std::map<const ControlSpec*, UniqueFont> fonts;
-  auto found = fonts.find(&spec);
+  auto found = fonts.find(&settings);
   if (found == fonts.end()) {
-    const FontRecord& record = *spec.font;
+    const FontRecord& record = *settings.font;
     // A negative height asks for the character height rather than the cell height.
     HFONT font = CreateFontW(-record.height, 0, 0, 0, record.weight, record.italic, record.underline,
                              record.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                              PROOF_QUALITY, DEFAULT_PITCH, widen(record.face).c_str());
-    found = fonts.emplace(&spec, UniqueFont(font)).first;
+    found = fonts.emplace(&settings, UniqueFont(font)).first;
   }
   return found->second.get();
 }
 
-void drawLabelText(HDC dc, const RECT& box, const ControlSpec& spec, const wchar_t* text, int length) {
-  Selection font(dc, labelFont(spec));
+void drawLabelText(HDC dc, const RECT& box, const ControlSpec& settings, const wchar_t* text, int length) {
+  Selection font(dc, labelFont(settings));
   SetBkMode(dc, TRANSPARENT);
-  UINT format = DT_NOPREFIX | DT_NOCLIP | (spec.align == Align::Centre ? DT_CENTER : DT_LEFT);
+  UINT format = DT_NOPREFIX | DT_NOCLIP | (settings.align == Align::Centre ? DT_CENTER : DT_LEFT);
   RECT place = box;
-  if (spec.wordWrap) {
+  if (settings.wordWrap) {
     // Vertical centring of several lines: measure them, then move the block down.
     format |= DT_WORDBREAK;
     RECT measured = box;
@@ -73,24 +73,24 @@ void drawLabelText(HDC dc, const RECT& box, const ControlSpec& spec, const wchar
   } else {
     format |= DT_SINGLELINE | DT_VCENTER;
   }
-  if (spec.effect == Effect::Raised) {
+  if (settings.effect == Effect::Raised) {
     RECT rim = place;
     OffsetRect(&rim, 1, 1);
     SetTextColor(dc, RGB(255, 255, 255));
     DrawTextW(dc, text, length, &rim, format);
   }
-  SetTextColor(dc, systemColourValue(spec.textColour));
+  SetTextColor(dc, systemColourValue(settings.textColour));
   DrawTextW(dc, text, length, &place, format);
 }
 
 void drawControlText(HWND control, HDC dc) {
-  const ControlSpec* spec = controlSpec(control);
-  if (!spec) return;
+  const ControlSpec* settings = controlSettings(control);
+  if (!settings) return;
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
   const int length = GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
   RECT box{};
   GetClientRect(control, &box);
-  drawLabelText(dc, box, *spec, text.c_str(), length);
+  drawLabelText(dc, box, *settings, text.c_str(), length);
 }
 
 }  // namespace host

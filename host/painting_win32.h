@@ -31,13 +31,13 @@ void paintOnRequest(HWND window, Paint paint) {
   EndPaint(window, &request);
 }
 
-// Draws a label's text as its spec says: font, colour, effect, alignment and word wrap.
-void drawLabelText(HDC dc, const RECT& box, const ControlSpec& spec, const wchar_t* text, int length);
+// Draws a label's text as its settings say: font, colour, effect, alignment and word wrap.
+void drawLabelText(HDC dc, const RECT& box, const ControlSpec& settings, const wchar_t* text, int length);
 
-// Draws the control's window text over its client area, as its spec says.
+// Draws the control's window text over its client area, as its settings say.
 void drawControlText(HWND control, HDC dc);
 
-// The GDI font of a label: the record's font, made once per spec, or the default GUI font.
-HFONT labelFont(const ControlSpec& spec);
+// The GDI font of a label: the record's font, made once per settings, or the default GUI font.
+HFONT labelFont(const ControlSpec& settings);
 
 }  // namespace host

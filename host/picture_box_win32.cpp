@@ -11,17 +11,17 @@ namespace {
 constexpr const wchar_t* className = L"JcPictureBox";
 
 void paintBox(HWND box, HDC dc) {
-  const ControlSpec* spec = controlSpec(box);
+  const ControlSpec* settings = controlSettings(box);
   RECT area{};
   GetClientRect(box, &area);
-  fillColour(dc, area, spec->background);
-  drawPicture(dc, area, spec->picture, spec->display);
+  fillColour(dc, area, settings->background);
+  drawPicture(dc, area, settings->picture, settings->display);
 }
 
 LRESULT CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCCREATE:
-      keepControlSpec(box, lParam);
+      keepControlSettings(box, lParam);
       break;
     case WM_ERASEBKGND:
       return 1;
@@ -42,9 +42,9 @@ LRESULT CALLBACK procedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 
 void registerPictureBoxClass() { registerClass(className, procedure); }
 
-HWND createPictureBox(const ControlSpec& spec, HWND parent, int id) {
+HWND createPictureBox(const ControlSpec& settings, HWND parent, int id) {
   // A container: its own controls are not painted over.
-  return createChild(className, spec, parent, id, WS_CLIPCHILDREN);
+  return createChild(className, settings, parent, id, WS_CLIPCHILDREN);
 }
 
 }  // namespace host

@@ -12,7 +12,7 @@ constexpr const wchar_t* className = L"JcPictureButton";
 
 // Per-button state, owned by the button window from creation to its last message.
 struct ButtonData {
-  const ControlSpec* spec;
+  const ControlSpec* settings;
   ButtonStates states;
   bool trackingLeave = false;
 };
@@ -34,7 +34,7 @@ void paintButton(HWND button, HDC dc) {
   GetClientRect(button, &box);
   fillColour(dc, box, black);
   const ButtonImage state = IsWindowEnabled(button) ? data->states.image() : ButtonImage::Disabled;
-  drawPicture(dc, box, imageFor(state, data->spec->images), DisplayMode::TopLeft);
+  drawPicture(dc, box, imageFor(state, data->settings->images), DisplayMode::TopLeft);
 }
 
 void repaint(HWND button) { InvalidateRect(button, nullptr, FALSE); }
@@ -43,8 +43,8 @@ LRESULT CALLBACK procedure(HWND button, UINT message, WPARAM wParam, LPARAM lPar
   ButtonData* data = dataOf(button);
   switch (message) {
     case WM_NCCREATE: {
-      const auto* spec = static_cast<const ControlSpec*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-      SetWindowLongPtrW(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new ButtonData{spec, {}}));
+      const auto* settings = static_cast<const ControlSpec*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+      SetWindowLongPtrW(button, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new ButtonData{settings, {}}));
       break;
     }
     case WM_NCDESTROY:
@@ -60,8 +60,8 @@ LRESULT CALLBACK procedure(HWND button, UINT message, WPARAM wParam, LPARAM lPar
       paintButton(button, reinterpret_cast<HDC>(wParam));
       return 0;
     case WM_SETCURSOR:
-      if (data->spec->cursor && LOWORD(lParam) == HTCLIENT) {
-        SetCursor(pointer(data->spec->cursor));
+      if (data->settings->cursor && LOWORD(lParam) == HTCLIENT) {
+        SetCursor(pointer(data->settings->cursor));
         return TRUE;
       }
       break;
@@ -89,7 +89,7 @@ LRESULT CALLBACK procedure(HWND button, UINT message, WPARAM wParam, LPARAM lPar
       if (GetCapture() == button) ReleaseCapture();
       repaint(button);
       // Last: the handler may close the window this button is on.
-      if (clicked && data->spec->clicked) data->spec->clicked();
+      if (clicked && data->settings->clicked) data->settings->clicked();
       return 0;
     }
     case WM_CAPTURECHANGED:
@@ -104,8 +104,8 @@ LRESULT CALLBACK procedure(HWND button, UINT message, WPARAM wParam, LPARAM lPar
 
 void registerPictureButtonClass() { registerClass(className, procedure); }
 
-HWND createPictureButton(const ControlSpec& spec, HWND parent, int id) {
-  return createChild(className, spec, parent, id);
+HWND createPictureButton(const ControlSpec& settings, HWND parent, int id) {
+  return createChild(className, settings, parent, id);
 }
 
 }  // namespace host

@@ -77,9 +77,9 @@ bool loadWindow(Window& window) {
 
   window.controls_.assign(form.controls.size(), nullptr);
   for (const std::size_t index : creationOrder(form)) {
-    const ControlSpec& spec = form.controls[index];
-    HWND parent = spec.parent.empty() ? handle : window.controls_[*findControl(form, spec.parent)];
-    window.controls_[index] = createControl(spec, parent, static_cast<int>(index) + 1);
+    const ControlSpec& settings = form.controls[index];
+    HWND parent = settings.parent.empty() ? handle : window.controls_[*findControl(form, settings.parent)];
+    window.controls_[index] = createControl(settings, parent, static_cast<int>(index) + 1);
   }
   stackAsListed(form, window.controls_);
 
