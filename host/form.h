@@ -29,6 +29,7 @@ struct Place {
   int top = 0;
   int width = 0;
   int height = 0;
+  bool operator==(const Place&) const = default;
 };
 
 // Applied with the default character set and proof quality, whatever the record says.

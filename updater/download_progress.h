@@ -9,6 +9,7 @@ struct Progress {
   std::int32_t done = 0;         // low 32 bits of the bytes the file holds
   std::int32_t elapsedMs = 0;    // since the first read, as a 32-bit tick difference; 10 instead of 0
   std::int32_t doneThisRun = 0;  // bytes this download received
+  bool operator==(const Progress&) const = default;
 };
 
 class ProgressCounter {

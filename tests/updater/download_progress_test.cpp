@@ -7,24 +7,17 @@ namespace {
 using updater::Progress;
 using updater::ProgressCounter;
 
-void expectProgress(const Progress& actual, const Progress& expected) {
-  EXPECT_EQ(actual.total, expected.total);
-  EXPECT_EQ(actual.done, expected.done);
-  EXPECT_EQ(actual.elapsedMs, expected.elapsedMs);
-  EXPECT_EQ(actual.doneThisRun, expected.doneThisRun);
-}
-
 TEST(ProgressCounter, CountsFromTheOffsetAndTheStartTick) {
   ProgressCounter counter(50000, 20000, 1000);
-  expectProgress(counter.add(10240, 1250), {50000, 30240, 250, 10240});
-  expectProgress(counter.add(4000, 1300), {50000, 34240, 300, 14240});
+  EXPECT_EQ(counter.add(10240, 1250), (Progress{50000, 30240, 250, 10240}));
+  EXPECT_EQ(counter.add(4000, 1300), (Progress{50000, 34240, 300, 14240}));
   EXPECT_EQ(counter.receivedThisRun(), 14240);
 }
 
 TEST(ProgressCounter, ANoughtElapsedTimeIsReportedAsTen) {
   ProgressCounter counter(0, 0, 777);
-  expectProgress(counter.add(10240, 777), {0, 10240, 10, 10240});
-  expectProgress(counter.add(10240, 778), {0, 20480, 1, 20480});
+  EXPECT_EQ(counter.add(10240, 777), (Progress{0, 10240, 10, 10240}));
+  EXPECT_EQ(counter.add(10240, 778), (Progress{0, 20480, 1, 20480}));
 }
 
 TEST(ProgressCounter, SurvivesTheTickWrapping) {
@@ -35,7 +28,7 @@ TEST(ProgressCounter, SurvivesTheTickWrapping) {
 TEST(ProgressCounter, PassesTheLow32BitsOfLargeCounts) {
   const std::int64_t fourGigabytes = std::int64_t{1} << 32;
   ProgressCounter counter(fourGigabytes + 5, fourGigabytes - 10, 0);
-  expectProgress(counter.add(20, 5), {5, 10, 5, 20});
+  EXPECT_EQ(counter.add(20, 5), (Progress{5, 10, 5, 20}));
   EXPECT_EQ(counter.receivedThisRun(), 20);
 }
 
