@@ -66,6 +66,8 @@ TEST_F(Fetch, GivesNothingWhenNoBodyCame) {
   wtest::writeFaultRules(R"({"/drop": {"drop": true}})");
   EXPECT_TRUE(host::fetchUrl(faults + "/drop").empty());
   EXPECT_TRUE(host::fetchUrl("not a url").empty());
+  // An unknown host: a label over 63 characters, which the resolver refuses without asking anyone.
+  EXPECT_TRUE(host::fetchUrl("https://" + std::string(64, 'a') + ".example/svn/wiki/down/ceshi.txt").empty());
 }
 
 }  // namespace
