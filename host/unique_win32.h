@@ -59,7 +59,6 @@ using UniqueBitmap = Unique<NullTraits<HBITMAP, deleteGdiObject>>;
 using UniqueBrush = Unique<NullTraits<HBRUSH, deleteGdiObject>>;
 using UniqueFont = Unique<NullTraits<HFONT, deleteGdiObject>>;
 using UniqueMemoryDc = Unique<NullTraits<HDC, DeleteDC>>;
-using UniqueIcon = Unique<NullTraits<HICON, DestroyIcon>>;
 using UniqueGlobal = Unique<NullTraits<HGLOBAL, GlobalFree>>;
 using UniqueWindow = Unique<NullTraits<HWND, DestroyWindow>>;
 

@@ -4,24 +4,23 @@ namespace {
 
 constexpr std::uint32_t closingNotice = 0xFFFF0000u;
 
-// Only items highlighted with the mouse (flags 0x8080) match, by their whole 32-bit value.
+// Only items highlighted with the mouse (flags 0x8080) match, by their whole 32-bit value, tried in
+// this order.
+struct RelayedItem {
+  std::uint32_t menuSelect;
+  RelayCommand command;
+};
+constexpr RelayedItem relayedItems[] = {
+    {0x8080F120u, RelayCommand::Restore},  {0x8080F010u, RelayCommand::Move},
+    {0x8080F000u, RelayCommand::Size},     {0x8080F020u, RelayCommand::Minimize},
+    {0x8080F030u, RelayCommand::Maximize}, {0x8080F060u, RelayCommand::Close},
+};
+
 RelayCommand commandFor(std::uint32_t lastMenuSelect) {
-  switch (lastMenuSelect) {
-    case 0x8080F120u:
-      return RelayCommand::Restore;
-    case 0x8080F010u:
-      return RelayCommand::Move;
-    case 0x8080F000u:
-      return RelayCommand::Size;
-    case 0x8080F020u:
-      return RelayCommand::Minimize;
-    case 0x8080F030u:
-      return RelayCommand::Maximize;
-    case 0x8080F060u:
-      return RelayCommand::Close;
-    default:
-      return RelayCommand::None;
+  for (const RelayedItem& item : relayedItems) {
+    if (item.menuSelect == lastMenuSelect) return item.command;
   }
+  return RelayCommand::None;
 }
 
 }  // namespace

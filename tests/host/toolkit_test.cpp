@@ -41,7 +41,7 @@ class Toolkit : public testing::Test {
     presses = 0;
   }
   void TearDown() override {
-    for (Window* window : opened_) {
+    for (const auto& window : windows_) {
       if (window->handle()) DestroyWindow(window->handle());
     }
     wtest::pumpFor(50);
@@ -49,7 +49,6 @@ class Toolkit : public testing::Test {
   Window& open(FormSpec form) {
     windows_.push_back(std::make_unique<Window>(std::move(form)));
     Window& window = *windows_.back();
-    opened_.push_back(&window);
     EXPECT_TRUE(host::loadWindow(window));
     SetForegroundWindow(window.handle());
     wtest::pumpFor(100);
@@ -57,7 +56,6 @@ class Toolkit : public testing::Test {
   }
 
   std::vector<std::unique_ptr<Window>> windows_;
-  std::vector<Window*> opened_;
 };
 
 FormSpec plainForm(int width = 400, int height = 300) {
